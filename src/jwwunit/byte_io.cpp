@@ -1,0 +1,104 @@
+#include "jwwunit/byte_io.hpp"
+
+#include <array>
+#include <bit>
+#include <cstring>
+
+#include "Func_/error.hpp"
+
+namespace drafnova {
+namespace {
+
+template <std::size_t N>
+std::array<std::uint8_t, N> LittleEndianBytes(std::uint64_t value) {
+    std::array<std::uint8_t, N> bytes{};
+    for (std::size_t i = 0; i < N; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+    return bytes;
+}
+
+template <std::size_t N>
+std::uint64_t ReadLittleEndian(ByteSource& source) {
+    std::array<std::uint8_t, N> bytes{};
+    source.Read(bytes.data(), N);
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        value |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
+    }
+    return value;
+}
+
+}  // namespace
+
+void MemorySink::Write(const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    bytes_.insert(bytes_.end(), bytes, bytes + size);
+}
+
+void MemorySource::Read(void* data, std::size_t size) {
+    if (size > Remaining()) {
+        position_ = bytes_.size();
+        throw IoError("unexpected end of data");
+    }
+    if (size > 0) {
+        std::memcpy(data, bytes_.data() + position_, size);
+    }
+    position_ += size;
+}
+
+void WriteUInt8(ByteSink& sink, std::uint8_t value) { sink.Write(&value, 1); }
+
+void WriteUInt16(ByteSink& sink, std::uint16_t value) {
+    const auto bytes = LittleEndianBytes<2>(value);
+    sink.Write(bytes.data(), bytes.size());
+}
+
+void WriteUInt32(ByteSink& sink, std::uint32_t value) {
+    const auto bytes = LittleEndianBytes<4>(value);
+    sink.Write(bytes.data(), bytes.size());
+}
+
+void WriteInt32(ByteSink& sink, std::int32_t value) {
+    WriteUInt32(sink, static_cast<std::uint32_t>(value));
+}
+
+void WriteDouble(ByteSink& sink, double value) {
+    const auto bytes = LittleEndianBytes<8>(std::bit_cast<std::uint64_t>(value));
+    sink.Write(bytes.data(), bytes.size());
+}
+
+void WriteBytes(ByteSink& sink, std::span<const std::uint8_t> bytes) {
+    if (!bytes.empty()) {
+        sink.Write(bytes.data(), bytes.size());
+    }
+}
+
+std::uint8_t ReadUInt8(ByteSource& source) {
+    return static_cast<std::uint8_t>(ReadLittleEndian<1>(source));
+}
+
+std::uint16_t ReadUInt16(ByteSource& source) {
+    return static_cast<std::uint16_t>(ReadLittleEndian<2>(source));
+}
+
+std::uint32_t ReadUInt32(ByteSource& source) {
+    return static_cast<std::uint32_t>(ReadLittleEndian<4>(source));
+}
+
+std::int32_t ReadInt32(ByteSource& source) { return static_cast<std::int32_t>(ReadUInt32(source)); }
+
+double ReadDouble(ByteSource& source) { return std::bit_cast<double>(ReadLittleEndian<8>(source)); }
+
+std::string ReadBytes(ByteSource& source, std::uint64_t size) {
+    if (size > source.Remaining()) {
+        throw IoError("length runs past the end of the data");
+    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    if (size > 0) {
+        source.Read(text.data(), text.size());
+    }
+    return text;
+}
+
+}  // namespace drafnova

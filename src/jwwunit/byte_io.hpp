@@ -1,0 +1,67 @@
+#pragma once
+// Byte sinks and sources, and the little-endian primitives of the JWW file.
+// A sink or source knows only bytes; every record writer sits on top of these.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace drafnova {
+
+// Receives bytes. Write raises IoError when the bytes cannot all be taken.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual void Write(const void* data, std::size_t size) = 0;
+};
+
+// Gives bytes. Read raises IoError when fewer than size bytes remain.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual void Read(void* data, std::size_t size) = 0;
+    // Bytes not yet read; lets a reader check a length before it allocates.
+    virtual std::uint64_t Remaining() const = 0;
+};
+
+// A sink that collects everything in memory.
+class MemorySink final : public ByteSink {
+public:
+    void Write(const void* data, std::size_t size) override;
+    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+// A source over bytes held by the caller.
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    void Read(void* data, std::size_t size) override;
+    std::uint64_t Remaining() const override { return bytes_.size() - position_; }
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t position_ = 0;
+};
+
+// Little-endian primitives; the byte order is named at every call.
+void WriteUInt8(ByteSink& sink, std::uint8_t value);
+void WriteUInt16(ByteSink& sink, std::uint16_t value);
+void WriteUInt32(ByteSink& sink, std::uint32_t value);
+void WriteInt32(ByteSink& sink, std::int32_t value);
+void WriteDouble(ByteSink& sink, double value);
+void WriteBytes(ByteSink& sink, std::span<const std::uint8_t> bytes);
+
+std::uint8_t ReadUInt8(ByteSource& source);
+std::uint16_t ReadUInt16(ByteSource& source);
+std::uint32_t ReadUInt32(ByteSource& source);
+std::int32_t ReadInt32(ByteSource& source);
+double ReadDouble(ByteSource& source);
+// Reads size bytes; raises IoError before allocating when fewer remain.
+std::string ReadBytes(ByteSource& source, std::uint64_t size);
+
+}  // namespace drafnova
