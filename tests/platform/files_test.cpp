@@ -17,8 +17,14 @@ namespace drafnova::platform {
 namespace {
 
 namespace fs = std::filesystem;
-using drafnova::testing::NativeChild;
 using drafnova::testing::TempFolder;
+
+// The native path of the test folder, or of a UTF-8 name inside it, built
+// without the converter under test for the name.
+fs::path Native(const TempFolder& temp) { return drafnova::testing::NativePath(temp.Path()); }
+fs::path Native(const TempFolder& temp, std::u8string_view name) {
+    return Native(temp) / fs::path(name);
+}
 
 std::string ReadNative(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -82,14 +88,14 @@ TEST(PathText, PlatformSeparator) {
 TEST(Files, JapaneseFolderAndFileNames) {
     TempFolder temp;
     const std::string folder = temp / (Sj(u8"図面表") + kPathSeparator);
-    fs::create_directory(NativeChild(temp, u8"図面表"));
+    fs::create_directory(Native(temp, u8"図面表"));
     ASSERT_TRUE(DirectoryExists(folder));
 
     const std::string path = folder + Sj(u8"新規ソフト表.jww");
     WriteWhole(path, "JwwData.");
 
     // The name on disk is the Unicode name, not the CP932 bytes.
-    const fs::path native = NativeChild(temp, u8"図面表") / fs::path(u8"新規ソフト表.jww");
+    const fs::path native = Native(temp, u8"図面表") / fs::path(u8"新規ソフト表.jww");
     EXPECT_TRUE(fs::is_regular_file(native));
     EXPECT_EQ(ReadNative(native), "JwwData.");
     EXPECT_TRUE(FileExists(path));
@@ -114,7 +120,7 @@ TEST(Files, LargeFileCrossesBufferBoundaries) {
         file.Write(bytes.data() + done, bytes.size() - done);
         file.Close();
     }
-    EXPECT_EQ(ReadNative(temp.Native() / "large.bin"), bytes);
+    EXPECT_EQ(ReadNative(Native(temp, u8"large.bin")), bytes);
 
     InputFile file(path);
     EXPECT_EQ(file.Size(), bytes.size());
@@ -134,7 +140,7 @@ TEST(Files, LargeFileCrossesBufferBoundaries) {
 
 TEST(Files, ShortReadRaises) {
     TempFolder temp;
-    WriteNative(temp.Native() / "short.bin", "Jww");
+    WriteNative(Native(temp, u8"short.bin"), "Jww");
     InputFile file(temp / "short.bin");
     EXPECT_EQ(file.Remaining(), 3u);
     char bytes[8] = {};
@@ -180,8 +186,8 @@ TEST(Files, CreateNewRefusesAnExistingFile) {
 
 TEST(Files, FolderIsNotAFile) {
     TempFolder temp;
-    fs::create_directory(temp.Native() / "sub");
-    WriteNative(temp.Native() / "file.jww", "x");
+    fs::create_directory(Native(temp, u8"sub"));
+    WriteNative(Native(temp, u8"file.jww"), "x");
     EXPECT_TRUE(DirectoryExists(temp / "sub"));
     EXPECT_FALSE(FileExists(temp / "sub"));
     EXPECT_TRUE(FileExists(temp / "file.jww"));

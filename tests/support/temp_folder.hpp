@@ -1,36 +1,42 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards. Its
-// path is given as CP932 text with a trailing separator, as the core takes it.
+// A folder of its own for one test, removed afterwards, and whole-file helpers.
+// Paths handed to the tool are CP932 texts; on disk they are the platform's.
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "Func_/cp932.hpp"
 
 namespace drafnova::testing {
 
-// The CP932 form of a native path.
-inline std::string Cp932Path(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return Utf16ToCp932(path.u16string());
-#else
-    return Utf8ToCp932(path.string());
-#endif
+// The native path of a CP932 path.
+inline std::filesystem::path NativePath(const std::string& cp932) {
+    const std::string utf8 = Cp932ToUtf8(cp932);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 class TempFolder {
 public:
     TempFolder() {
-        static std::atomic<unsigned> serial{0};
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        const std::string leaf =
-            "drafnova-test-" + std::to_string(stamp) + "-" + std::to_string(serial.fetch_add(1));
-        native_ = std::filesystem::temp_directory_path() / leaf;
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = "tmp_";
+        if (info != nullptr) name += std::string(info->test_suite_name()) + "_" + info->name();
+        for (char& c : name) {
+            if (c == '/' || c == '\\') c = '_';
+        }
+        native_ = std::filesystem::current_path() / name;
+        std::filesystem::remove_all(native_);
         std::filesystem::create_directories(native_);
+        const std::u8string utf8 = native_.u8string();
+        path_ = Utf8ToCp932(std::string(utf8.begin(), utf8.end()));
+        path_ += std::string(1, static_cast<char>(std::filesystem::path::preferred_separator));
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -39,19 +45,43 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& Native() const { return native_; }
-    // The folder as CP932 text ending with the platform's separator.
-    std::string Path() const { return Cp932Path(native_ / ""); }
-    // A name inside the folder; name is CP932.
-    std::string operator/(const std::string& name) const { return Path() + name; }
+    // The folder as a CP932 text ending with a separator.
+    const std::string& Path() const { return path_; }
+    // A CP932 path inside the folder.
+    std::string operator/(const std::string& name) const { return path_ + name; }
+    // Names of everything in the folder (UTF-8), sorted.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(native_)) {
+            const std::u8string name = entry.path().filename().u8string();
+            names.emplace_back(name.begin(), name.end());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
 private:
     std::filesystem::path native_;
+    std::string path_;
 };
 
-// The native path of a UTF-8 literal inside folder.
-inline std::filesystem::path NativeChild(const TempFolder& folder, std::u8string_view name) {
-    return folder.Native() / std::filesystem::path(name);
+inline std::vector<std::uint8_t> ReadFileBytes(const std::string& cp932Path) {
+    std::ifstream in(NativePath(cp932Path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFileBytes(const std::string& cp932Path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(NativePath(cp932Path), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+inline void WriteFileText(const std::string& cp932Path, const std::string& text) {
+    WriteFileBytes(cp932Path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+inline bool Exists(const std::string& cp932Path) {
+    return std::filesystem::exists(NativePath(cp932Path));
 }
 
 }  // namespace drafnova::testing
