@@ -6,29 +6,49 @@
 
 namespace drafnova::platform {
 
-bool EndsWithAnyOf(std::string_view path, std::string_view separators) {
-    // Walk the characters from the start: only there is it known which bytes
-    // are second bytes of double-byte characters.
-    std::size_t last = std::string_view::npos;
-    std::size_t lastLength = 0;
+namespace {
+
+#ifdef _WIN32
+constexpr std::string_view kSeparators = "\\/";
+constexpr std::string_view kFolderEnds = "\\/:";
+#else
+constexpr std::string_view kSeparators = "/";
+constexpr std::string_view kFolderEnds = "/";
+#endif
+
+// Calls visit(position, length) for each character of path. Only a walk from
+// the start knows which bytes are second bytes of double-byte characters.
+template <typename Visit>
+void ForEachCharacter(std::string_view path, Visit visit) {
     for (std::size_t i = 0; i < path.size();) {
         const auto byte = static_cast<unsigned char>(path[i]);
         const std::size_t length = (IsLeadByte(byte) && i + 1 < path.size()) ? 2 : 1;
-        last = i;
-        lastLength = length;
+        visit(i, length);
         i += length;
     }
-    return last != std::string_view::npos && lastLength == 1 &&
-           separators.find(path[last]) != std::string_view::npos;
 }
 
-bool EndsWithSeparator(const std::string& path) {
-#ifdef _WIN32
-    return EndsWithAnyOf(path, "\\/");
-#else
-    return EndsWithAnyOf(path, "/");
-#endif
+}  // namespace
+
+bool EndsWithAnyOf(std::string_view path, std::string_view separators) {
+    bool ends = false;
+    ForEachCharacter(path, [&](std::size_t at, std::size_t length) {
+        ends = length == 1 && separators.find(path[at]) != std::string_view::npos;
+    });
+    return ends;
 }
+
+std::size_t FolderLength(std::string_view path) {
+    std::size_t folder = 0;
+    ForEachCharacter(path, [&](std::size_t at, std::size_t length) {
+        if (length == 1 && kFolderEnds.find(path[at]) != std::string_view::npos) {
+            folder = at + 1;
+        }
+    });
+    return folder;
+}
+
+bool EndsWithSeparator(const std::string& path) { return EndsWithAnyOf(path, kSeparators); }
 
 bool IsUnusablePath(std::string_view path) {
     if (path.find('\0') != std::string_view::npos) {
@@ -39,7 +59,10 @@ bool IsUnusablePath(std::string_view path) {
     return Cp932ToUtf16(path).find(u'\uFFFD') != std::u16string::npos;
 }
 
-IoError FileError(FileAction action, const std::string& path, const std::string& reason) {
+namespace {
+
+std::string FileErrorMessage(FileAction action, const std::string& path,
+                             const std::string& reason) {
     std::u8string_view what;
     switch (action) {
         case FileAction::Open:
@@ -68,8 +91,13 @@ IoError FileError(FileAction action, const std::string& path, const std::string&
     if (!reason.empty()) {
         message += " (" + reason + ")";
     }
-    return IoError(message);
+    return message;
 }
+
+}  // namespace
+
+FileIoError::FileIoError(FileAction action, const std::string& path, const std::string& reason)
+    : IoError(FileErrorMessage(action, path, reason)), action_(action), reason_(reason) {}
 
 std::string UnusablePathReason() { return Sj(u8"パスに使えない文字があります"); }
 

@@ -85,6 +85,22 @@ TEST(PathText, PlatformSeparator) {
 #endif
 }
 
+TEST(PathText, FolderPartEndsAtTheLastRealSeparator) {
+    const std::string hyo = Sj(u8"表");
+    const std::string sep(1, kPathSeparator);
+    EXPECT_EQ(FolderLength("name.jww"), 0u);
+    EXPECT_EQ(FolderLength(""), 0u);
+    EXPECT_EQ(FolderLength("a" + sep + "b" + sep + "name.jww"), 4u);
+    EXPECT_EQ(FolderLength(sep), 1u);
+    // The second byte of "表" is no separator: the folder ends before it.
+    EXPECT_EQ(FolderLength("a" + sep + hyo + ".jww"), 2u);
+    EXPECT_EQ(FolderLength(hyo + hyo + sep + hyo), 5u);
+#ifdef _WIN32
+    EXPECT_EQ(FolderLength("C:name.jww"), 2u);
+    EXPECT_EQ(FolderLength("C:\\work/x.jww"), 8u);
+#endif
+}
+
 TEST(Files, JapaneseFolderAndFileNames) {
     TempFolder temp;
     const std::string folder = temp / (Sj(u8"図面表") + kPathSeparator);
