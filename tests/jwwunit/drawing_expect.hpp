@@ -7,7 +7,7 @@
 
 #include <cstddef>
 #include <string>
-#include <tuple>
+#include <vector>
 
 #include "jwtype/drawing.hpp"
 
@@ -111,6 +111,16 @@ void ExpectSameTable(const char* table, const Table& expected, const Table& actu
     for (std::size_t i = 0; i < expected.size(); ++i) check(i);
 }
 
+inline void ExpectSameLineTypes(const char* table, const std::vector<TLineTypeNo>& expected,
+                                const std::vector<TLineTypeNo>& actual) {
+    ExpectSameTable(table, expected, actual, [&](std::size_t i) {
+        DRAFNOVA_EXPECT_ENTRY(Pattern);
+        DRAFNOVA_EXPECT_ENTRY(UnitDots);
+        DRAFNOVA_EXPECT_ENTRY(Pitch);
+        DRAFNOVA_EXPECT_ENTRY(PrintPitch);
+    });
+}
+
 inline void ExpectSameTables(const TDrawing& expectedDrawing, const TDrawing& actualDrawing) {
     {
         const char* table = "LayerGroups";
@@ -146,19 +156,9 @@ inline void ExpectSameTables(const TDrawing& expectedDrawing, const TDrawing& ac
             DRAFNOVA_EXPECT_ENTRY(PrintPointRadius);
         });
     }
-    for (const auto& [table, expectedTable, actualTable] :
-         {std::tuple{"LineTypeNos", &expectedDrawing.LineTypeNos, &actualDrawing.LineTypeNos},
-          std::tuple{"DoubleLineTypeNos", &expectedDrawing.DoubleLineTypeNos,
-                     &actualDrawing.DoubleLineTypeNos}}) {
-        const auto& expected = *expectedTable;
-        const auto& actual = *actualTable;
-        ExpectSameTable(table, expected, actual, [&](std::size_t i) {
-            DRAFNOVA_EXPECT_ENTRY(Pattern);
-            DRAFNOVA_EXPECT_ENTRY(UnitDots);
-            DRAFNOVA_EXPECT_ENTRY(Pitch);
-            DRAFNOVA_EXPECT_ENTRY(PrintPitch);
-        });
-    }
+    ExpectSameLineTypes("LineTypeNos", expectedDrawing.LineTypeNos, actualDrawing.LineTypeNos);
+    ExpectSameLineTypes("DoubleLineTypeNos", expectedDrawing.DoubleLineTypeNos,
+                        actualDrawing.DoubleLineTypeNos);
     {
         const char* table = "RandomLineNos";
         const auto& expected = expectedDrawing.RandomLineNos;
