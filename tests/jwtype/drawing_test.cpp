@@ -5,14 +5,14 @@
 #include <array>
 #include <cstddef>
 
-#include "jwwunit/drawing_expect.hpp"
-#include "jwwunit/sample_drawing.hpp"
+#include "support/drawing_expect.hpp"
+#include "support/sample_drawing.hpp"
 
 namespace drafnova {
 namespace {
 
-using sample::ExpectSameHeader;
-using sample::MakeSampleDrawing;
+using testing::ExpectSameHeader;
+using testing::MakeSampleDrawing;
 
 void ExpectEmptyLists(const TEntityLists& lists) {
     EXPECT_TRUE(lists.Lines.empty());
@@ -157,7 +157,7 @@ TEST(SizeHeaderTables, EveryElementIsZeroEvenAfterAFilledDrawing) {
     zero.ColorExNos.resize(kColorExNoCount);
     zero.LineTypeExNos.resize(kLineTypeExNoCount);
     zero.TextStyleNos.resize(kTextStyleNoCount);
-    sample::ExpectSameTables(zero, drawing);
+    testing::ExpectSameTables(zero, drawing);
     EXPECT_EQ(drawing.LayerGroups[0].Scale, 0.0);
     EXPECT_EQ(drawing.Layers[255].Name, "");
     EXPECT_EQ(drawing.LineTypeExNos[32].SegmentPitch, (std::array<double, 10>{}));

@@ -174,6 +174,9 @@ TEST(ReadJwwString, UnicodeCharacterWithoutShiftJisFormBecomesQuestionMark) {
     EXPECT_EQ(ReadString(UnicodeForm(u"a\u00E9b")), "a?b");
     EXPECT_EQ(ReadString(UnicodeForm(u"\U0001F600")), "?");  // two code units, one character
     EXPECT_EQ(ReadString(UnicodeForm(u"層\uAC00")), Sj(u8"層") + "?");
+    // A surrogate without its partner, as a damaged file may hold.
+    const std::u16string lone{u'a', static_cast<char16_t>(0xD800), u'b'};
+    EXPECT_EQ(ReadString(UnicodeForm(lone)), "a?b");
 }
 
 TEST(ReadJwwString, UnicodeFormWithEscalatedLengths) {

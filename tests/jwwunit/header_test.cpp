@@ -16,17 +16,17 @@
 #include "Func_/error.hpp"
 #include "Func_/text.hpp"
 #include "jwwunit/byte_io.hpp"
-#include "jwwunit/drawing_expect.hpp"
 #include "jwwunit/encodings.hpp"
-#include "jwwunit/sample_drawing.hpp"
+#include "support/drawing_expect.hpp"
+#include "support/sample_drawing.hpp"
 
 namespace drafnova {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using sample::ExpectSameHeader;
-using sample::ExpectSameTables;
-using sample::MakeSampleDrawing;
+using testing::ExpectSameHeader;
+using testing::ExpectSameTables;
+using testing::MakeSampleDrawing;
 
 // ------------------------------------------------------------------ helpers
 
@@ -375,7 +375,7 @@ TEST(WriteJwwHeader, TheTenSwitchesPrecedeTheEleventh) {
 
 TEST(WriteJwwHeader, Version230HasFourMarkJumpsAndNoSkyValues) {
     TDrawing drawing = EmptyDrawing();
-    sample::FillSampleHeader(drawing.Header);
+    testing::FillSampleHeader(drawing.Header);
     drawing.Header.Memo.clear();  // the offsets below are those of an empty memo
     const THeader& h = drawing.Header;
     const Bytes bytes = HeaderBytes(drawing, 230);
@@ -401,7 +401,7 @@ TEST(WriteJwwHeader, Version230HasFourMarkJumpsAndNoSkyValues) {
 
 TEST(WriteJwwHeader, Version300HasEightMarkJumpsReservedGroupsAndSkyValues) {
     TDrawing drawing = EmptyDrawing();
-    sample::FillSampleHeader(drawing.Header);
+    testing::FillSampleHeader(drawing.Header);
     drawing.Header.Memo.clear();  // the offsets below are those of an empty memo
     const THeader& h = drawing.Header;
     const Bytes bytes = HeaderBytes(drawing, 300);
@@ -544,7 +544,7 @@ TEST(WriteJwwHeader, ItemsEighteenToThirtyFourInOrderAtVersion700) {
 
 TEST(WriteJwwHeader, Version220GoesFromTheSwitchesToTheTextStyles) {
     TDrawing drawing = EmptyDrawing();
-    sample::FillSampleTables(drawing);
+    testing::FillSampleTables(drawing);
     for (TLayer& layer : drawing.Layers) layer.Name.clear();
     for (TLayerGroup& group : drawing.LayerGroups) group.Name.clear();
     drawing.Header.PrintCommonGray = 99;

@@ -16,7 +16,7 @@
 #include "Func_/cp932.hpp"
 #include "jwtype/drawing.hpp"
 
-namespace drafnova::sample {
+namespace drafnova::testing {
 
 // Hands out distinct values: 1, 2, 3, ... as integers, and n + 0.25 (or a
 // negative value for every third) as doubles, so that two fields never hold
@@ -314,4 +314,4 @@ inline TDrawing MakeSampleDrawing() {
     return drawing;
 }
 
-}  // namespace drafnova::sample
+}  // namespace drafnova::testing

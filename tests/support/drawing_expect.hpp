@@ -11,7 +11,7 @@
 
 #include "jwtype/drawing.hpp"
 
-namespace drafnova::sample {
+namespace drafnova::testing {
 
 #define DRAFNOVA_EXPECT_FIELD(field) EXPECT_EQ(expected.field, actual.field) << #field
 
@@ -213,4 +213,4 @@ inline void ExpectSameTables(const TDrawing& expectedDrawing, const TDrawing& ac
 
 #undef DRAFNOVA_EXPECT_ENTRY
 
-}  // namespace drafnova::sample
+}  // namespace drafnova::testing
