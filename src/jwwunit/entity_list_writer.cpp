@@ -25,6 +25,10 @@ const TEntSunpo& Dimension(const TEntityLists& lists, std::int32_t index) {
     return Record(lists.Dimensions, lists.DimensionCount, index);
 }
 
+[[noreturn]] void UnknownKind(std::int32_t kind) {
+    throw RangeError("entity kind " + std::to_string(kind) + " outside 1..7");
+}
+
 // Raises RangeError when entry names no record in use.
 void CheckEntry(const TEntityLists& lists, const TEntIndex& entry) {
     switch (entry.Kind) {
@@ -50,7 +54,7 @@ void CheckEntry(const TEntityLists& lists, const TEntIndex& entry) {
             Record(lists.BlockInserts, lists.BlockInsertCount, entry.Index);
             return;
         default:
-            throw RangeError("entity kind " + std::to_string(entry.Kind) + " outside 1..7");
+            UnknownKind(entry.Kind);
     }
 }
 
@@ -133,7 +137,7 @@ void WriteEntityObject(ObjectStream& stream, const TEntityLists& lists, const TE
                                  Record(lists.BlockInserts, lists.BlockInsertCount, index));
             break;
         default:
-            CheckEntry(lists, entry);  // raises for the unknown kind
+            UnknownKind(entry.Kind);
     }
     stream.TakeIndex();
 }

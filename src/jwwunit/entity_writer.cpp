@@ -104,18 +104,6 @@ void WriteCleanString(ByteSink& sink, const std::string& text) {
     WriteJwwString(sink, CleanJwwText(text));
 }
 
-// The fields of a point after its attribute block.
-void WritePointFields(ByteSink& sink, const TEntTen& point) {
-    WriteDouble(sink, point.X);
-    WriteDouble(sink, point.Y);
-    WriteInt32(sink, point.Temporary);
-    if (point.Attr.LineType == kPointWithExtras) {
-        WriteInt32(sink, point.Code);
-        WriteDouble(sink, point.Angle);
-        WriteDouble(sink, point.Scale);
-    }
-}
-
 }  // namespace
 
 void WriteEntAttr(ByteSink& sink, std::int32_t version, std::int32_t kind, const TEntAttr& attr) {
@@ -151,7 +139,14 @@ void WriteArcBody(ByteSink& sink, std::int32_t version, const TEntEnko& arc) {
 
 void WritePointBody(ByteSink& sink, std::int32_t version, const TEntTen& point) {
     WriteEntAttr(sink, version, kKindPoint, point.Attr);
-    WritePointFields(sink, point);
+    WriteDouble(sink, point.X);
+    WriteDouble(sink, point.Y);
+    WriteInt32(sink, point.Temporary);
+    if (point.Attr.LineType == kPointWithExtras) {
+        WriteInt32(sink, point.Code);
+        WriteDouble(sink, point.Angle);
+        WriteDouble(sink, point.Scale);
+    }
 }
 
 void WriteTextBody(ByteSink& sink, std::int32_t version, const TEntMoji& text) {

@@ -39,10 +39,6 @@ void WriteClassRef(ByteSink& sink, std::int32_t index) {
     }
 }
 
-std::int32_t ObjectStream::ClassSlot(TJwwClass jwwClass) const {
-    return classSlots_[SlotOf(jwwClass)];
-}
-
 void ObjectStream::WriteObjectHeader(TJwwClass jwwClass) {
     std::int32_t& slot = classSlots_[SlotOf(jwwClass)];
     if (slot != 0) {

@@ -41,8 +41,6 @@ public:
 
     ByteSink& Sink() { return sink_; }
     std::int32_t Version() const { return version_; }
-    std::int32_t NextIndex() const { return nextIndex_; }
-    std::int32_t ClassSlot(TJwwClass jwwClass) const;
 
     // The object header: a reference when the class was written before, else
     // the new-class record (tag 0xFFFF, the target version as schema, the
