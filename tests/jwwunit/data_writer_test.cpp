@@ -98,6 +98,42 @@ TEST(WriteJwwData, ClassesAreNumberedFromOneCounterAcrossKinds) {
     EXPECT_EQ(bytes.size(), secondArc + 2 + 75 + 49 + 2);
 }
 
+TEST(WriteJwwData, EachKindIsIntroducedByItsClassName) {
+    TDrawing drawing;
+    AddLine(drawing);
+    AddArc(drawing);
+    AddPoint(drawing);
+    AddText(drawing, TEntMoji{});
+    AddDimension(drawing, TEntSunpo{});
+    Append(drawing.Entities.Solids, drawing.Entities.SolidCount, drawing.EntityOrder, kKindSolid,
+           TEntSolid{});
+    Append(drawing.Entities.BlockInserts, drawing.Entities.BlockInsertCount, drawing.EntityOrder,
+           kKindBlockInsert, TEntBlock{});
+    drawing.Header.EntityCount = 7;
+    drawing.BlockDefs.resize(1);
+    drawing.BlockDefCount = 1;
+    drawing.Header.BlockDefTotal = 1;
+    const Bytes bytes = Write(drawing, 600);
+
+    struct Object {
+        std::string_view name;
+        std::size_t body;
+    };
+    const Object objects[] = {
+        {"CDataSen", 47},     {"CDataEnko", 75},
+        {"CDataTen", 35},     {"CDataMoji", 85},
+        {"CDataSunpou", 383}, {"CDataSolid", 79},
+        {"CDataBlock", 59},   {"CDataList", 15 + 12 + 1 + 2},
+    };
+    std::size_t at = 2;
+    for (const Object& object : objects) {
+        if (object.name == "CDataList") at += 2;  // the block definition count
+        EXPECT_EQ(Slice(bytes, at, 6 + object.name.size()), NewClass(600, object.name));
+        at += 6 + object.name.size() + object.body;
+    }
+    EXPECT_EQ(bytes.size(), at);
+}
+
 TEST(WriteJwwData, EachWriteStartsItsClassIndexesAtOne) {
     TDrawing drawing;
     AddArc(drawing);
