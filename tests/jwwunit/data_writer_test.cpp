@@ -18,14 +18,16 @@ Bytes Write(TDrawing& drawing, std::int32_t version) {
 
 // The new-class record of a class at a version: tag, schema, name.
 Bytes NewClass(std::int32_t version, std::string_view name) {
-    Bytes bytes = {0xFF,
-                   0xFF,
-                   static_cast<std::uint8_t>(version & 0xFF),
-                   static_cast<std::uint8_t>(version >> 8),
-                   static_cast<std::uint8_t>(name.size()),
-                   0x00};
-    bytes.insert(bytes.end(), name.begin(), name.end());
-    return bytes;
+    const std::uint8_t head[] = {0xFF,
+                                 0xFF,
+                                 static_cast<std::uint8_t>(version & 0xFF),
+                                 static_cast<std::uint8_t>(version >> 8),
+                                 static_cast<std::uint8_t>(name.size()),
+                                 0x00};
+    MemorySink sink;
+    sink.Write(head, sizeof head);
+    sink.Write(name.data(), name.size());
+    return sink.Bytes();
 }
 
 Bytes Ref(std::uint16_t index) {
