@@ -106,14 +106,18 @@ void ReadSettings(TFormState& state, std::string_view iniText) {
     reader.Index("GRPO", kGridOriginCount, state.ComboBox4);
     reader.Index("GRSU", kGridUnitCount, state.RadioGroup1);
     reader.Index("BCOL", kBackColorCount, state.RadioGroup2);
-    int* const lineLists[] = {&state.ComboBox5,  &state.ComboBox6, &state.ComboBox7,
-                              &state.ComboBox8,  &state.ComboBox9, &state.ComboBox10,
-                              &state.ComboBox11, &state.ComboBox12};
-    const std::size_t lineListSizes[] = {kLineColorCount, kLineTypeCount, kGroupCount, kGroupCount,
-                                         kLineColorCount, kLineTypeCount, kGroupCount, kGroupCount};
-    for (int i = 0; i < 8; ++i) {
-        reader.Index(LineKey(i + 1), lineListSizes[i], *lineLists[i]);
-    }
+    // "PAP1" .. "PAP8": frame colour, line type, group, layer, then the outline's.
+    const struct {
+        int* field;
+        std::size_t count;
+    } lineLists[] = {
+        {&state.ComboBox5, kLineColorCount}, {&state.ComboBox6, kLineTypeCount},
+        {&state.ComboBox7, kGroupCount},     {&state.ComboBox8, kGroupCount},
+        {&state.ComboBox9, kLineColorCount}, {&state.ComboBox10, kLineTypeCount},
+        {&state.ComboBox11, kGroupCount},    {&state.ComboBox12, kGroupCount},
+    };
+    int number = 1;
+    for (const auto& list : lineLists) reader.Index(LineKey(number++), list.count, *list.field);
     double gap = 0.0;
     if (reader.Real("RINX", gap) && gap >= 0.0 && gap <= kMaxOutlineGap) {
         state.Edit5 = RealToText(gap);
