@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 
 #include "Func_/cp932.hpp"
 #include "Func_/error.hpp"
@@ -51,6 +52,8 @@ const PageCase kPageCases[] = {
      {0, 0, 300, 300, 118, 118}},
     {"ZeroSheet", {0, 0, 0, 0, 0, 0, 600, 600, false}, {0, 0, 600, 600, 0, 0}},
 };
+
+void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
 
 class PageMetricsTest : public testing::TestWithParam<PageCase> {};
 

@@ -92,14 +92,20 @@ bool PageFromMediaCol(ipp_t* mediaCol, TPrinterPage& page) {
     return true;
 }
 
-// A media named by keyword ("iso_a4_210x297mm", "A4"), looked up among the
-// printer's media for its margins.
+// A media named by keyword ("iso_a4_210x297mm") or by its PPD name ("A4"),
+// looked up among the printer's media for its margins.
 bool PageFromMediaName(const Destination& destination, const std::string& name,
                        TPrinterPage& page) {
+    auto lookUp = [&](const char* keyword, cups_size_t& size) {
+        return cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, destination.Dest.get(),
+                                      destination.Info.get(), keyword, CUPS_MEDIA_FLAGS_DEFAULT,
+                                      &size) != 0;
+    };
     cups_size_t size{};
-    if (!cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, destination.Dest.get(), destination.Info.get(),
-                                name.c_str(), CUPS_MEDIA_FLAGS_DEFAULT, &size))
-        return false;
+    if (!lookUp(name.c_str(), size)) {
+        const pwg_media_t* media = pwgMediaForPPD(name.c_str());
+        if (!media || !media->pwg || !lookUp(media->pwg, size)) return false;
+    }
     page.SheetWidth = size.width;
     page.SheetLength = size.length;
     page.MarginLeft = size.left;
