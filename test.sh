@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
-drafnova_install "${DRAFNOVA_BUILD_PACKAGES[@]}"
+drafnova_install "${DRAFNOVA_BUILD_PACKAGES[@]}" "${DRAFNOVA_TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 for preset in linux-debug linux-asan; do

@@ -18,4 +18,7 @@ drafnova_install() {
 }
 
 # What every build needs.
-DRAFNOVA_BUILD_PACKAGES=(cmake ninja-build g++ make libgtest-dev googletest)
+DRAFNOVA_BUILD_PACKAGES=(cmake ninja-build g++ make libgtest-dev googletest libcups2-dev)
+
+# What the tests need besides: the printer tests run a print server of their own.
+DRAFNOVA_TEST_PACKAGES=(cups-daemon cups-server-common cups-client)
