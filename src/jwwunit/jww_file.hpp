@@ -2,9 +2,12 @@
 // Whole JWW files: recognise, load the header of, and save.
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "jwtype/drawing.hpp"
+#include "jwwunit/byte_io.hpp"
 
 namespace drafnova {
 
@@ -18,6 +21,15 @@ bool ReadJwwHeader(TDrawing& drawing, const std::string& path);
 
 // Writes the complete file for version. Raises IoError when the file cannot be
 // created; gives false (and leaves no file behind) when writing fails later.
+// The file is written under a temporary name in the same folder and renamed
+// over path only when it is whole, so a file already at path stays as it was
+// until then.
 bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version);
+
+// The same save with the writers' bytes going through the sink that filter
+// returns for the temporary file (a test puts a failing sink there).
+using TSaveSinkFilter = std::function<std::unique_ptr<ByteSink>(ByteSink& file)>;
+bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
+             const TSaveSinkFilter& filter);
 
 }  // namespace drafnova

@@ -10,6 +10,12 @@
 
 #include "jwwunit/byte_io.hpp"
 
+// <windows.h>, when included first, names these after its W functions.
+#ifdef _WIN32
+#undef DeleteFile
+#undef ReplaceFile
+#endif
+
 namespace drafnova::platform {
 
 // The separator the platform puts between folder and name.
