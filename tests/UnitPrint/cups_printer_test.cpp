@@ -206,6 +206,13 @@ protected:
 TEST_F(CupsPrinterTest, DefaultDestinationGivesItsDefaultMedia) {
     TCupsPrinter printer;
     ExpectFigures(printer, kA4Portrait);
+    // The whole sheet in millimetres: 4958 px at 600 dpi are 209.888 mm and
+    // 3508 px at 300 dpi 297.011 mm, to the hundredth.
+    EXPECT_DOUBLE_EQ(PhysicalWidthMM(printer), 209.89);
+    EXPECT_DOUBLE_EQ(PhysicalHeightMM(printer), 297.01);
+    TCupsPrinter landscape("DrafnovaLandscape");
+    EXPECT_DOUBLE_EQ(PhysicalWidthMM(landscape), 297.01);
+    EXPECT_DOUBLE_EQ(PhysicalHeightMM(landscape), 209.89);
 }
 
 TEST_F(CupsPrinterTest, NamedDestinationsGiveTheirOwnPages) {
