@@ -53,4 +53,29 @@ TCreateSettings GatherCreateSettings(const TFormState& state) {
     return settings;
 }
 
+void ShowCreateSettings(TFormState& state, const TCreateSettings& settings) {
+    state.Edit1 = settings.FileName;
+    state.Edit2 = settings.Folder;
+    state.Edit3 = settings.SourceFile;
+    state.ComboBox2 = settings.PaperIndex;
+    state.ComboBox1 = settings.VersionIndex;
+    state.ComboBox3 = settings.WriteGroup;
+    state.ComboBoxD = settings.GroupScale;
+    state.CheckBox1 = settings.GridShow;
+    state.Edit4 = settings.GridPitch;
+    state.RadioGroup1 = settings.GridRealSize ? 1 : 0;
+    state.ComboBox4 = settings.GridOrigin;
+    state.RadioGroup2 = settings.BackColor;
+    state.ComboBox5 = settings.FrameColor;
+    state.ComboBox6 = settings.FrameLineType;
+    state.ComboBox7 = settings.FrameGroup;
+    state.ComboBox8 = settings.FrameLayer;
+    state.ComboBox9 = settings.OutlineColor;
+    state.ComboBox10 = settings.OutlineLineType;
+    state.ComboBox11 = settings.OutlineGroup;
+    state.ComboBox12 = settings.OutlineLayer;
+    state.Edit5 = settings.OutlineGapX;
+    state.Edit6 = settings.OutlineGapY;
+}
+
 }  // namespace drafnova

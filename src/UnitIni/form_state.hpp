@@ -61,4 +61,8 @@ void SetFormDefaults(TFormState& state);
 // when an index lies outside its list (the window never lets that happen).
 TCreateSettings GatherCreateSettings(const TFormState& state);
 
+// Puts settings into the controls, as if the user had chosen them (the
+// command line's options, before they are saved like the window's).
+void ShowCreateSettings(TFormState& state, const TCreateSettings& settings);
+
 }  // namespace drafnova
