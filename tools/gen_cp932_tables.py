@@ -28,6 +28,12 @@ def main():
             raw = chr(cp).encode("cp932")
         except UnicodeEncodeError:
             continue
+        if len(raw) == 1 and not 0xA1 <= raw[0] <= 0xDF:
+            # U+0080 as the byte 0x80: that byte starts a two-byte character
+            # in the tool's texts and decodes to no character, so the text
+            # would not survive a round trip. It becomes "?" like any other
+            # character without a code.
+            continue
         code = raw[0] if len(raw) == 1 else raw[0] * 256 + raw[1]
         encode.append((cp, code))
 

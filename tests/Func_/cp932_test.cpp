@@ -23,6 +23,12 @@ TEST(Cp932, CharacterWithoutShiftJisFormBecomesQuestionMark) {
     EXPECT_EQ(Utf16ToCp932(u"a\u00E9b"), "a?b");  // e acute
     EXPECT_EQ(Utf16ToCp932(u"\U0001F600"), "?");  // one character, two units
     EXPECT_EQ(Sj(u8"\u2252"), "\x81\xE0");        // the NEC duplicate loses
+    // Not the byte 0x80, which would start a two-byte character and decode to
+    // nothing (a fuzzing find).
+    EXPECT_EQ(Utf16ToCp932(u"a\u0080b"), "a?b");
+    EXPECT_EQ(Utf8ToCp932("a\xC2\x80"
+                          "b"),
+              "a?b");
 }
 
 TEST(Cp932, BrokenShiftJisDecodesToReplacement) {
