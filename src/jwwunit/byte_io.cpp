@@ -1,5 +1,6 @@
 #include "jwwunit/byte_io.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -36,6 +37,34 @@ void MemorySink::Write(const void* data, std::size_t size) {
     bytes_.insert(bytes_.end(), bytes, bytes + size);
 }
 
+BufferedSink::BufferedSink(ByteSink& next) : next_(next), buffer_(kBlockSize) {
+    SetWindow(buffer_.data(), buffer_.data() + buffer_.size());
+}
+
+void BufferedSink::Write(const void* data, std::size_t size) {
+    // Reached when the bytes do not fit in what is left of the block: the
+    // block is filled and passed on, and so on with the rest.
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    while (size > 0) {
+        std::uint8_t* cursor = WindowCursor();
+        const auto room = static_cast<std::size_t>(buffer_.data() + buffer_.size() - cursor);
+        const std::size_t n = std::min(size, room);
+        std::memcpy(cursor, bytes, n);
+        SetWindow(cursor + n, buffer_.data() + buffer_.size());
+        bytes += n;
+        size -= n;
+        if (n == room) Flush();
+    }
+}
+
+void BufferedSink::Flush() {
+    const auto gathered = static_cast<std::size_t>(WindowCursor() - buffer_.data());
+    // The window is reset first: after a failed Write below, what was
+    // gathered is not passed on twice.
+    SetWindow(buffer_.data(), buffer_.data() + buffer_.size());
+    if (gathered > 0) next_.Write(buffer_.data(), gathered);
+}
+
 void MemorySource::Read(void* data, std::size_t size) {
     if (size > Remaining()) {
         position_ = bytes_.size();
@@ -47,16 +76,16 @@ void MemorySource::Read(void* data, std::size_t size) {
     position_ += size;
 }
 
-void WriteUInt8(ByteSink& sink, std::uint8_t value) { sink.Write(&value, 1); }
+void WriteUInt8(ByteSink& sink, std::uint8_t value) { sink.Put(&value, 1); }
 
 void WriteUInt16(ByteSink& sink, std::uint16_t value) {
     const auto bytes = LittleEndianBytes<2>(value);
-    sink.Write(bytes.data(), bytes.size());
+    sink.Put(bytes.data(), bytes.size());
 }
 
 void WriteUInt32(ByteSink& sink, std::uint32_t value) {
     const auto bytes = LittleEndianBytes<4>(value);
-    sink.Write(bytes.data(), bytes.size());
+    sink.Put(bytes.data(), bytes.size());
 }
 
 void WriteInt32(ByteSink& sink, std::int32_t value) {
@@ -65,12 +94,12 @@ void WriteInt32(ByteSink& sink, std::int32_t value) {
 
 void WriteDouble(ByteSink& sink, double value) {
     const auto bytes = LittleEndianBytes<8>(std::bit_cast<std::uint64_t>(value));
-    sink.Write(bytes.data(), bytes.size());
+    sink.Put(bytes.data(), bytes.size());
 }
 
 void WriteBytes(ByteSink& sink, std::span<const std::uint8_t> bytes) {
     if (!bytes.empty()) {
-        sink.Write(bytes.data(), bytes.size());
+        sink.Put(bytes.data(), bytes.size());
     }
 }
 

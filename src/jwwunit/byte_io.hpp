@@ -4,17 +4,71 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace drafnova {
 
-// Receives bytes. Write raises IoError when the bytes cannot all be taken.
+// Receives bytes. Writers call Put; a sink implements Write, which raises
+// IoError when the bytes cannot all be taken.
+//
+// A sink that gathers bytes in a buffer of its own may open a window on its
+// free space (SetWindow): Put then copies what fits straight into the window,
+// with no virtual call per field, and calls Write only for what does not fit.
+// A sink without a window sees every Put as one Write.
 class ByteSink {
 public:
     virtual ~ByteSink() = default;
+
+    void Put(const void* data, std::size_t size) {
+        if (size <= static_cast<std::size_t>(limit_ - cursor_)) {
+            if (size > 0) std::memcpy(cursor_, data, size);
+            cursor_ += size;
+        } else {
+            Write(data, size);
+        }
+    }
+
     virtual void Write(const void* data, std::size_t size) = 0;
+
+protected:
+    ByteSink() = default;
+    ByteSink(const ByteSink&) = default;
+    ByteSink& operator=(const ByteSink&) = default;
+
+    // The free part of the sink's buffer, [cursor, limit); nullptr for both
+    // closes it.
+    void SetWindow(std::uint8_t* cursor, std::uint8_t* limit) {
+        cursor_ = cursor;
+        limit_ = limit;
+    }
+    std::uint8_t* WindowCursor() const { return cursor_; }
+
+private:
+    std::uint8_t* cursor_ = nullptr;
+    std::uint8_t* limit_ = nullptr;
+};
+
+// Gathers what is put into it in blocks for the sink below, which sees one
+// Write per full block and one for the rest at Flush. What was not flushed
+// when the sink goes is dropped (a failed save abandons it).
+class BufferedSink final : public ByteSink {
+public:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
+    explicit BufferedSink(ByteSink& next);
+    BufferedSink(const BufferedSink&) = delete;
+    BufferedSink& operator=(const BufferedSink&) = delete;
+
+    void Write(const void* data, std::size_t size) override;
+    // Passes on everything gathered so far.
+    void Flush();
+
+private:
+    ByteSink& next_;
+    std::vector<std::uint8_t> buffer_;
 };
 
 // Gives bytes. Read raises IoError when fewer than size bytes remain.

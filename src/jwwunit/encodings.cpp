@@ -51,7 +51,7 @@ void WriteJwwString(ByteSink& sink, std::string_view text) {
         WriteUInt16(sink, kLength32);
         WriteUInt32(sink, static_cast<std::uint32_t>(length));
     }
-    if (length > 0) sink.Write(text.data(), length);
+    if (length > 0) sink.Put(text.data(), length);
 }
 
 void WriteJwwCount(ByteSink& sink, std::uint32_t count) {

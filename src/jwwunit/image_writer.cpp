@@ -71,7 +71,7 @@ void CopyImageFile(ByteSink& sink, const std::string& path) {
         const std::size_t length =
             static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyPiece));
         file.Read(piece.data(), length);
-        sink.Write(piece.data(), length);
+        sink.Put(piece.data(), length);
         left -= length;
     }
 }

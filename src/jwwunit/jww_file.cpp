@@ -90,9 +90,12 @@ bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
     bool written = false;
     try {
         std::unique_ptr<ByteSink> filtered = filter ? filter(*file) : nullptr;
-        ByteSink& sink = filtered ? *filtered : *file;
+        // The writers put a few bytes per field; they are gathered here in
+        // blocks, without a virtual call per field.
+        BufferedSink sink(filtered ? *filtered : *file);
         WriteJwwHeader(sink, drawing, version);
         WriteJwwData(sink, drawing, version);
+        sink.Flush();
         filtered.reset();
         file->Close();  // flushes and forces the bytes to the disk
         written = true;

@@ -50,7 +50,7 @@ void ObjectStream::WriteObjectHeader(TJwwClass jwwClass) {
     WriteUInt16(sink_, kNewClassTag);
     WriteUInt16(sink_, static_cast<std::uint16_t>(version_));  // low 16 bits as schema
     WriteUInt16(sink_, static_cast<std::uint16_t>(length));
-    sink_.Write(name, length);
+    sink_.Put(name, length);
     slot = nextIndex_;
     TakeIndex();
 }
