@@ -1,6 +1,7 @@
 #include "Func_/cp932.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <iterator>
 
@@ -47,16 +48,14 @@ void AppendEncoded(std::string& out, char32_t cp) {
         out.push_back('?');
         return;
     }
-    const auto* begin = std::begin(kCp932Encode);
-    const auto* end = std::end(kCp932Encode);
-    const auto* found = std::lower_bound(
-        begin, end, cp,
-        [](const std::uint16_t(&pair)[2], char32_t value) { return pair[0] < value; });
-    if (found == end || (*found)[0] != cp) {
+    const auto found = std::lower_bound(
+        kCp932Encode.begin(), kCp932Encode.end(), cp,
+        [](const TCodePair& pair, char32_t value) { return pair.Unicode < value; });
+    if (found == kCp932Encode.end() || found->Unicode != cp) {
         out.push_back('?');
         return;
     }
-    const std::uint16_t code = (*found)[1];
+    const std::uint16_t code = found->Code;
     if (code > 0xFF) out.push_back(static_cast<char>(code >> 8));
     out.push_back(static_cast<char>(code & 0xFF));
 }

@@ -100,9 +100,7 @@ std::int32_t TextToInt(std::string_view text) {
     const std::string_view rest = text.substr(i);
     std::int32_t value = 0;
     bool ok = false;
-    if (!rest.empty() && rest[0] == '$') {
-        ok = ParseHex(rest.substr(1), value);
-    } else if (!rest.empty() && (rest[0] == 'x' || rest[0] == 'X')) {
+    if (!rest.empty() && (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X')) {
         ok = ParseHex(rest.substr(1), value);
     } else if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
         ok = ParseHex(rest.substr(2), value);

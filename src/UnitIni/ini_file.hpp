@@ -10,7 +10,7 @@
 namespace drafnova {
 
 // A settings file larger than this is not read, and so never rewritten.
-inline constexpr std::size_t kMaxIniFileSize = 16u * 1024u * 1024u;
+inline constexpr std::size_t kMaxIniFileSize = std::size_t{16} * 1024 * 1024;
 
 // The bytes of the file. A missing file gives an empty text and true; a file
 // that exists but cannot be read whole (or is larger than kMaxIniFileSize)

@@ -1,7 +1,10 @@
 #include "UnitIni/real_text.hpp"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 #include <system_error>
 
@@ -24,17 +27,18 @@ std::string RealToText(double value) {
 
     // "d.dddddddddddddde±xx": the value rounded to 15 significant digits,
     // the same on every platform and in every locale.
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                            std::chars_format::scientific, kSignificantDigits - 1);
+    std::array<char, 64> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, kSignificantDigits - 1);
     if (error != std::errc()) throw RangeError("RealToText: no room for the digits");
-    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t e = scientific.find('e');
 
     std::string digits;  // significant digits without the point
-    for (char c : scientific.substr(0, e)) {
-        if (c != '.') digits.push_back(c);
-    }
+    const std::string_view mantissa = scientific.substr(0, e);
+    std::copy_if(mantissa.begin(), mantissa.end(), std::back_inserter(digits),
+                 [](char c) { return c != '.'; });
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     std::string_view exponentText = scientific.substr(e + 1);  // "+14", "-05"
     if (exponentText.front() == '+') exponentText.remove_prefix(1);

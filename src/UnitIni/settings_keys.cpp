@@ -1,7 +1,9 @@
 #include "UnitIni/settings_keys.hpp"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "Func_/text.hpp"
 #include "UnitIni/ini_text.hpp"
@@ -107,17 +109,19 @@ void ReadSettings(TFormState& state, std::string_view iniText) {
     reader.Index("GRSU", kGridUnitCount, state.RadioGroup1);
     reader.Index("BCOL", kBackColorCount, state.RadioGroup2);
     // "PAP1" .. "PAP8": frame colour, line type, group, layer, then the outline's.
-    const struct {
-        int* field;
-        std::size_t count;
-    } lineLists[] = {
-        {&state.ComboBox5, kLineColorCount}, {&state.ComboBox6, kLineTypeCount},
-        {&state.ComboBox7, kGroupCount},     {&state.ComboBox8, kGroupCount},
-        {&state.ComboBox9, kLineColorCount}, {&state.ComboBox10, kLineTypeCount},
-        {&state.ComboBox11, kGroupCount},    {&state.ComboBox12, kGroupCount},
-    };
+    // Each list's selection and its number of entries.
+    const std::array<std::pair<int*, std::size_t>, 8> lineLists = {{
+        {&state.ComboBox5, kLineColorCount},
+        {&state.ComboBox6, kLineTypeCount},
+        {&state.ComboBox7, kGroupCount},
+        {&state.ComboBox8, kGroupCount},
+        {&state.ComboBox9, kLineColorCount},
+        {&state.ComboBox10, kLineTypeCount},
+        {&state.ComboBox11, kGroupCount},
+        {&state.ComboBox12, kGroupCount},
+    }};
     int number = 1;
-    for (const auto& list : lineLists) reader.Index(LineKey(number++), list.count, *list.field);
+    for (const auto& [field, count] : lineLists) reader.Index(LineKey(number++), count, *field);
     double gap = 0.0;
     if (reader.Real("RINX", gap) && gap >= 0.0 && gap <= kMaxOutlineGap) {
         state.Edit5 = RealToText(gap);
@@ -149,9 +153,11 @@ void WriteSettings(const TFormState& state, std::string& iniText) {
     writer.Index("GRPO", state.ComboBox4);
     writer.Index("GRSU", state.RadioGroup1);
     writer.Index("BCOL", state.RadioGroup2);
-    const int lineLists[] = {state.ComboBox5, state.ComboBox6,  state.ComboBox7,  state.ComboBox8,
-                             state.ComboBox9, state.ComboBox10, state.ComboBox11, state.ComboBox12};
-    for (int i = 0; i < 8; ++i) writer.Index(LineKey(i + 1), lineLists[i]);
+    const std::array<int, 8> lineLists = {state.ComboBox5,  state.ComboBox6, state.ComboBox7,
+                                          state.ComboBox8,  state.ComboBox9, state.ComboBox10,
+                                          state.ComboBox11, state.ComboBox12};
+    int number = 1;
+    for (const int selection : lineLists) writer.Index(LineKey(number++), selection);
 
     writer.Real("RINX", StoredGap(state.Edit5));
     writer.Real("RINY", StoredGap(state.Edit6));

@@ -1,5 +1,6 @@
 #include "builder/create_drawing.hpp"
 
+#include <array>
 #include <string_view>
 
 #include "Func_/cp932.hpp"
@@ -86,9 +87,9 @@ TLineStyle OutlineStyle(const TCreateSettings& settings) {
 }  // namespace
 
 std::int32_t VersionNumberFor(int versionIndex) {
-    constexpr std::int32_t kNumbers[] = {220, 223, 225, 230, 300, 351, 420, 600, 700};
-    if (versionIndex < 0 || versionIndex >= static_cast<int>(std::size(kNumbers))) return 700;
-    return kNumbers[versionIndex];
+    constexpr std::array<std::int32_t, 9> kNumbers = {220, 223, 225, 230, 300, 351, 420, 600, 700};
+    if (versionIndex < 0 || versionIndex >= static_cast<int>(kNumbers.size())) return 700;
+    return kNumbers[static_cast<std::size_t>(versionIndex)];
 }
 
 void CreateNewDrawing(TDrawing& drawing, const TCreateSettings& settings, TBuilderHost& host,

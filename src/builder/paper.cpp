@@ -1,5 +1,6 @@
 #include "builder/paper.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -81,26 +82,27 @@ TEntAttr AttrFor(const TLineStyle& style) {
 // clockwise from the top-left corner.
 void SetRectangle(TEntSen* lines, const TEntAttr& attr, double left, double top, double right,
                   double bottom) {
-    const double corners[5][2] = {
-        {left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
-    for (int i = 0; i < 4; ++i) {
+    struct TCorner {
+        double X;
+        double Y;
+    };
+    const std::array<TCorner, 5> corners = {
+        {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}}};
+    for (std::size_t i = 0; i < 4; ++i) {
         lines[i].Attr = attr;
-        lines[i].StartX = corners[i][0];
-        lines[i].StartY = corners[i][1];
-        lines[i].EndX = corners[i + 1][0];
-        lines[i].EndY = corners[i + 1][1];
+        lines[i].StartX = corners[i].X;
+        lines[i].StartY = corners[i].Y;
+        lines[i].EndX = corners[i + 1].X;
+        lines[i].EndY = corners[i + 1].Y;
     }
 }
 
 }  // namespace
 
 std::int32_t PaperCodeForHeight(double height) {
-    for (const TCodeLimit& limit : kCodeLimits) {
-        if (height <= limit.Height) {
-            return limit.Code;
-        }
-    }
-    return kLargestCode;
+    const auto limit = std::find_if(kCodeLimits.begin(), kCodeLimits.end(),
+                                    [height](const TCodeLimit& l) { return height <= l.Height; });
+    return limit != kCodeLimits.end() ? limit->Code : kLargestCode;
 }
 
 TPaperSize PaperSizeFor(int paperIndex, TPrinterMetrics& printer) {

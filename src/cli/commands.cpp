@@ -1,9 +1,11 @@
 #include "cli/commands.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 #include <span>
+#include <string_view>
 
 #include "Func_/cp932.hpp"
 #include "Func_/error.hpp"
@@ -87,12 +89,13 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
 template <std::size_t N>
 int Choose(const std::string& option, const std::string& value,
            const std::array<std::string, N>& texts, const TAliases& aliases) {
+    const auto matches = [&value](const std::string& text) {
+        return EqualsIgnoringAsciiCase(value, text);
+    };
     for (std::size_t i = 0; i < N; ++i) {
-        if (value == texts[i]) return static_cast<int>(i);
-        if (EqualsIgnoringAsciiCase(value, texts[i])) return static_cast<int>(i);
-        for (const std::string& alias : aliases.at(i)) {
-            if (EqualsIgnoringAsciiCase(value, alias)) return static_cast<int>(i);
-        }
+        if (value == texts[i] || matches(texts[i])) return static_cast<int>(i);
+        const std::vector<std::string>& spellings = aliases.at(i);
+        if (std::any_of(spellings.begin(), spellings.end(), matches)) return static_cast<int>(i);
     }
     std::string accepted;
     for (std::size_t i = 0; i < N; ++i) {
@@ -186,7 +189,7 @@ void WalkOptions(const std::vector<std::string>& arguments, OnOption onOption) {
         const auto equals = name.find('=');
         if (equals != std::string::npos) {
             value = name.substr(equals + 1);
-            name = name.substr(0, equals);
+            name.resize(equals);
             hasValue = true;
         }
         const bool isFlag = std::find(kFlags.begin(), kFlags.end(), name) != kFlags.end();
@@ -200,7 +203,7 @@ void WalkOptions(const std::vector<std::string>& arguments, OnOption onOption) {
     }
 }
 
-const char kNewHelp[] =
+constexpr std::string_view kNewHelp =
     "Usage: drafnova-cli new [options]\n"
     "Creates a new JWW drawing. Options not given keep the settings file's values\n"
     "(drafnova.ini beside the program, or --ini FILE), else the window's defaults.\n"
@@ -236,12 +239,12 @@ const char kNewHelp[] =
     "\n"
     "Exit codes: 0 written, 1 refused or declined, 2 error.\n";
 
-const char kInfoHelp[] =
+constexpr std::string_view kInfoHelp =
     "Usage: drafnova-cli info [--json] FILE\n"
     "Shows the header settings of a JWW drawing: version, paper code, write layer\n"
     "group, each layer group's state, scale and name, grid and pens.\n";
 
-const char kHelp[] =
+constexpr std::string_view kHelp =
     "Usage: drafnova-cli COMMAND [options]\n"
     "  new     create a new JWW drawing (drafnova-cli new --help)\n"
     "  info    show the header settings of a JWW drawing (drafnova-cli info --help)\n";
@@ -272,11 +275,9 @@ TFormState StartingState(const std::string& iniFile) {
 }
 
 int RunNew(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments) {
-        if (argument == "--help") {
-            std::cout << kNewHelp;  // UTF-8 already
-            return kExitWritten;
-        }
+    if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {
+        std::cout << kNewHelp;  // UTF-8 already
+        return kExitWritten;
     }
     TNewOptions options = ScanNewOptions(arguments);
     TFormState state = StartingState(options.IniFile);
@@ -359,13 +360,14 @@ void ApplyNewArguments(const std::vector<std::string>& arguments, TCreateSetting
         } else if (name == "--printer") {
             options.Printer = value;
         } else {
-            for (const TSettingOption& option : SettingOptions()) {
-                if (name == option.Name) {
-                    option.Apply(settings, name, value);
-                    return;
-                }
+            const std::vector<TSettingOption>& options = SettingOptions();
+            const auto option =
+                std::find_if(options.begin(), options.end(),
+                             [&name](const TSettingOption& o) { return name == o.Name; });
+            if (option == options.end()) {
+                throw UsageError("unknown option " + name + " (see --help)");
             }
-            throw UsageError("unknown option " + name + " (see --help)");
+            option->Apply(settings, name, value);
         }
     });
 }

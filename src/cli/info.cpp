@@ -3,33 +3,34 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <string_view>
 
 #include "Func_/cp932.hpp"
 
 namespace drafnova::cli {
 namespace {
 
-constexpr char kGroupDigits[] = "0123456789ABCDEF";
+constexpr std::string_view kGroupDigits = "0123456789ABCDEF";
 
 // Shortest text that reads back as the same double.
 std::string Number(double value) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    return {buffer.data(), result.ptr};
 }
 
 std::string VersionText(std::int32_t version) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%d.%02d", version / 100, version % 100);
-    return buffer;
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%d.%02d", version / 100, version % 100);
+    return buffer.data();
 }
 
 std::string ScaleText(double denominator) { return "1/" + Number(denominator); }
 
 std::string Hex(std::int32_t colour) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "#%06X", static_cast<unsigned>(colour) & 0xFFFFFFu);
-    return buffer;
+    std::array<char, 16> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "#%06X", static_cast<unsigned>(colour) & 0xFFFFFFu);
+    return buffer.data();
 }
 
 std::string GridText(std::int32_t mode) {
@@ -47,9 +48,9 @@ std::string JsonString(const std::string& cp932) {
             out += '\\';
             out += c;
         } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\u%04x", byte);
+            out += escaped.data();
         } else {
             out += c;
         }
@@ -101,7 +102,7 @@ std::string HeaderAsJson(const TDrawing& drawing, const std::string& path) {
                ", \"scale\": " + Number(group.Scale) + ", \"name\": " + JsonString(group.Name) +
                "}";
     }
-    out += "], \"grid\": {\"mode\": " + std::to_string(h.GridMode) +
+    out += R"(], "grid": {"mode": )" + std::to_string(h.GridMode) +
            ", \"minSpacing\": " + Number(h.GridMinSpacing) +
            ", \"intervalX\": " + Number(h.GridIntervalX) +
            ", \"intervalY\": " + Number(h.GridIntervalY) + ", \"baseX\": " + Number(h.GridBaseX) +

@@ -56,7 +56,7 @@ private:
 // when the sink goes is dropped (a failed save abandons it).
 class BufferedSink final : public ByteSink {
 public:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
     explicit BufferedSink(ByteSink& next);
     BufferedSink(const BufferedSink&) = delete;

@@ -151,7 +151,7 @@ bool ExpandsDimensions(std::int32_t version, std::int32_t headerVersion) {
 std::uint32_t EntityObjectCount(const TEntityLists& lists, const std::vector<TEntIndex>& order,
                                 std::int32_t count, bool expandDimensions) {
     if (count < 0) throw RangeError("negative entity count");
-    std::uint64_t objects = static_cast<std::uint64_t>(count);
+    auto objects = static_cast<std::uint64_t>(count);
     for (std::int32_t i = 0; i < count; ++i) {
         const TEntIndex& entry = Entry(order, count, i);
         CheckEntry(lists, entry);

@@ -1,6 +1,8 @@
 #pragma once
 // The JWW header block: everything from the signature to the text settings.
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "jwtype/drawing.hpp"
@@ -9,14 +11,12 @@
 namespace drafnova {
 
 // The version numbers the writer knows: 100 times the version shown.
-inline constexpr std::int32_t kJwwVersions[] = {220, 223, 225, 230, 300, 351, 420, 600, 700};
+inline constexpr std::array<std::int32_t, 9> kJwwVersions = {220, 223, 225, 230, 300,
+                                                             351, 420, 600, 700};
 
 // True for one of the nine versions above.
 constexpr bool IsJwwVersion(std::int32_t version) {
-    for (const std::int32_t known : kJwwVersions) {
-        if (known == version) return true;
-    }
-    return false;
+    return std::find(kJwwVersions.begin(), kJwwVersions.end(), version) != kJwwVersions.end();
 }
 
 // Raises RangeError, naming the table, unless each of the nine header tables

@@ -4,6 +4,7 @@
 // is always split into its units and tens, and what the file's version does not
 // carry is left as it was.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,22 +29,22 @@ public:
         header_.Version = Int();                                 // 2
         if (header_.Version < kOldestVersion) return false;
         version_ = header_.Version;
-        header_.Memo = Str();                                               // 3
-        header_.PaperSize = Int();                                          // 4
-        header_.WriteLayerGroup = Int();                                    // 5
-        ReadLayerStates();                                                  // 6
-        for (std::size_t i = 0; i < kReservedWords; ++i) Int();             // 7, discarded
-        for (std::int32_t& word : header_.DimensionSettings) word = Int();  // 8
-        Int();                                                              // 9, discarded
-        header_.MaxDrawWidth = Int();                                       // 10, as read
-        ReadPrintAndGrid();                                                 // 11
-        ReadNames();                                                        // 12, 13
-        ReadShadowAndView();                                                // 14, 15, 16
-        ReadMarkJumps();                                                    // 17a or 17b
-        ReadPensAndLineTypes();                                             // 18 to 23
-        ReadSwitchesAndLastValues();                                        // 24 to 28
-        if (version_ >= 420) ReadExtendedTables();                          // 29 to 32
-        ReadTextSettings();                                                 // 33, 34
+        header_.Memo = Str();                                    // 3
+        header_.PaperSize = Int();                               // 4
+        header_.WriteLayerGroup = Int();                         // 5
+        ReadLayerStates();                                       // 6
+        for (std::size_t i = 0; i < kReservedWords; ++i) Int();  // 7, discarded
+        Ints(header_.DimensionSettings);                         // 8
+        Int();                                                   // 9, discarded
+        header_.MaxDrawWidth = Int();                            // 10, as read
+        ReadPrintAndGrid();                                      // 11
+        ReadNames();                                             // 12, 13
+        ReadShadowAndView();                                     // 14, 15, 16
+        ReadMarkJumps();                                         // 17a or 17b
+        ReadPensAndLineTypes();                                  // 18 to 23
+        ReadSwitchesAndLastValues();                             // 24 to 28
+        if (version_ >= 420) ReadExtendedTables();               // 29 to 32
+        ReadTextSettings();                                      // 33, 34
         return true;
     }
 
@@ -51,6 +52,15 @@ private:
     std::int32_t Int() { return ReadInt32(source_); }
     double Dbl() { return ReadDouble(source_); }
     std::string Str() { return ReadJwwString(source_); }
+    // Fills a fixed run of fields in order.
+    template <typename Values>
+    void Ints(Values& values) {
+        std::generate(values.begin(), values.end(), [this] { return Int(); });
+    }
+    template <typename Values>
+    void Doubles(Values& values) {
+        std::generate(values.begin(), values.end(), [this] { return Dbl(); });
+    }
 
     void ReadLayerStates() {
         for (std::size_t g = 0; g < kLayerGroupCount; ++g) {
@@ -112,7 +122,7 @@ private:
                 header_.MarkJumpGroup.at(n) = Int();
             }
             for (TReservedGroup* reserved : {&header_.ReservedA, &header_.ReservedB}) {
-                for (double& value : reserved->Values) value = Dbl();
+                Doubles(reserved->Values);
                 reserved->Flag = Int();
             }
         } else {
@@ -132,7 +142,7 @@ private:
     }
 
     void ReadPensAndLineTypes() {
-        for (double& spacing : header_.ParallelSpacing) spacing = Dbl();  // 18
+        Doubles(header_.ParallelSpacing);  // 18
         header_.BothSideExtension = Dbl();
         for (TColorNo& pen : drawing_.ColorNos) {  // 19
             pen.ScreenColor = Int();
@@ -215,7 +225,7 @@ private:
         for (TLineTypeExNo& type : drawing_.LineTypeExNos) {  // 32
             type.Name = Str();
             type.SegmentCount = Int();
-            for (double& pitch : type.SegmentPitch) pitch = Dbl();
+            Doubles(type.SegmentPitch);
         }
     }
 
@@ -234,8 +244,8 @@ private:
         header_.TextArrangeLineSpacing = Dbl();
         header_.TextArrangeCount = Dbl();
         header_.TextShiftOn = Int();
-        for (double& shift : header_.TextShiftX) shift = Dbl();
-        for (double& shift : header_.TextShiftY) shift = Dbl();
+        Doubles(header_.TextShiftX);
+        Doubles(header_.TextShiftY);
     }
 
     ByteSource& source_;

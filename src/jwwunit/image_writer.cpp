@@ -68,8 +68,7 @@ void CopyImageFile(ByteSink& sink, const std::string& path) {
     WriteInt32(sink, static_cast<std::int32_t>(size));
     std::array<std::uint8_t, kCopyPiece> piece{};
     for (std::uint64_t left = size; left > 0;) {
-        const std::size_t length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyPiece));
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyPiece));
         file.Read(piece.data(), length);
         sink.Put(piece.data(), length);
         left -= length;

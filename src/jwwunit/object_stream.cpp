@@ -1,5 +1,6 @@
 #include "jwwunit/object_stream.hpp"
 
+#include <array>
 #include <cstring>
 #include <limits>
 
@@ -14,7 +15,7 @@ constexpr std::int32_t kLargestShortClassIndex = 0x7FFE;
 constexpr std::uint16_t kShortClassRefBit = 0x8000;
 constexpr std::uint32_t kLongClassRefBit = 0x80000000u;
 
-constexpr const char* kClassNames[] = {
+constexpr std::array<const char*, 8> kClassNames = {
     "CDataSen",    "CDataEnko",  "CDataTen",   "CDataMoji",
     "CDataSunpou", "CDataSolid", "CDataBlock", "CDataList",
 };
@@ -27,7 +28,7 @@ std::size_t SlotOf(TJwwClass jwwClass) {
 
 }  // namespace
 
-const char* JwwClassName(TJwwClass jwwClass) { return kClassNames[SlotOf(jwwClass)]; }
+const char* JwwClassName(TJwwClass jwwClass) { return kClassNames.at(SlotOf(jwwClass)); }
 
 void WriteClassRef(ByteSink& sink, std::int32_t index) {
     if (index < 1) throw RangeError("class reference to a class not yet written");

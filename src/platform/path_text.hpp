@@ -44,7 +44,7 @@ private:
 
 inline FileIoError FileError(FileAction action, const std::string& path,
                              const std::string& reason) {
-    return FileIoError(action, path, reason);
+    return {action, path, reason};
 }
 
 // The reason given for a path that IsUnusablePath refuses.

@@ -2,13 +2,13 @@
 // project's converter, so both platforms read a path the same way.
 
 #include <fcntl.h>
-#include <limits.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -19,7 +19,7 @@
 namespace drafnova::platform {
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 // The native (UTF-8) form of a CP932 path; false (errno EILSEQ) for a path
 // that names no file.
@@ -95,7 +95,7 @@ void InputFile::Read(void* data, std::size_t size) {
         Handle& h = *handle_;
         if (h.start < h.buffer.size()) {
             const std::size_t n = std::min(size, h.buffer.size() - h.start);
-            std::memcpy(out, h.buffer.data() + h.start, n);
+            std::copy_n(h.buffer.data() + h.start, n, out);
             h.start += n;
             out += n;
             size -= n;
