@@ -1,5 +1,6 @@
 #include "builder/create_drawing.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -21,7 +22,23 @@ constexpr std::string_view kSignature = "JwwData.";
 
 // Characters Windows refuses in a file name, and the separators of both
 // platforms: a name holding one would write somewhere else or fail late.
+// Control characters are refused too (Windows forbids them in names).
 constexpr std::string_view kForbiddenInName = "\\/:*?\"<>|";
+
+// Names Windows keeps for devices, whatever follows them after a dot:
+// "CON.JWW" names the console, not a file.
+constexpr std::array<std::string_view, 22> kDeviceNames = {
+    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+
+bool IsDeviceName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    for (char& c : stem) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return std::find(kDeviceNames.begin(), kDeviceNames.end(), stem) != kDeviceNames.end();
+}
 
 bool IsAllowedFileName(std::string_view name) {
     for (std::size_t i = 0; i < name.size(); ++i) {
@@ -30,11 +47,12 @@ bool IsAllowedFileName(std::string_view name) {
             ++i;  // the second byte of a double-byte character may be 0x5C or 0x7C
             continue;
         }
-        if (kForbiddenInName.find(static_cast<char>(byte)) != std::string_view::npos) {
+        if (byte < 0x20 ||
+            kForbiddenInName.find(static_cast<char>(byte)) != std::string_view::npos) {
             return false;
         }
     }
-    return true;
+    return !IsDeviceName(name);
 }
 
 std::string TargetPathFor(const TCreateSettings& settings) {
@@ -50,29 +68,35 @@ std::string BackupPathFor(const std::string& targetPath) {
            std::string(kBackupExtension);
 }
 
-// Asks before an existing drawing is replaced and keeps it as the backup.
-// Returns false when the command must stop.
-bool ConfirmAndBackUp(const std::string& targetPath, TBuilderHost& host) {
+enum class TOverwrite { Stop, NewFile, Replace };
+
+// Asks before an existing drawing is replaced. The old drawing becomes the
+// backup only when the new one has been written whole (SaveJww), so that a
+// run that ends early or fails leaves the drawing and its backup as they were.
+TOverwrite ConfirmOverwrite(const std::string& targetPath, TBuilderHost& host) {
     try {
-        if (!platform::FileExists(targetPath)) return true;
+        if (!platform::FileExists(targetPath)) return TOverwrite::NewFile;
         if (!host.Confirm(Sj(u8"指定したファイルが既に存在します。上書きしてもよろしいですか？"))) {
             host.FocusField(TSettingField::FileName);
-            return false;
+            return TOverwrite::Stop;
         }
-        // A backup that cannot be made does not stop the command: the old
-        // drawing then stays at its path until the new one replaces it.
-        try {
-            const std::string backupPath = BackupPathFor(targetPath);
-            if (platform::FileExists(backupPath)) platform::DeleteFile(backupPath);
-            platform::RenameFile(targetPath, backupPath);
-        } catch (const std::exception&) {
-        }
-        return true;
+        return TOverwrite::Replace;
     } catch (const std::exception&) {
         host.Beep();
         host.FocusField(TSettingField::FileName);
-        return false;
+        return TOverwrite::Stop;
     }
+}
+
+// The fixed table lengths and the defaults of a new drawing.
+void StartFromDefaults(TDrawing& drawing, const TCreateSettings& settings) {
+    ClearDrawing(drawing);
+    SizeHeaderTables(drawing);
+    SetLayerDefaults(drawing, settings.WriteGroup);
+    SetColorDefaults(drawing, settings.BackColor);
+    SetLineTypeDefaults(drawing);
+    SetTextStyleDefaults(drawing);
+    SetMiscDefaults(drawing);
 }
 
 TLineStyle FrameStyle(const TCreateSettings& settings) {
@@ -112,20 +136,20 @@ void CreateNewDrawing(TDrawing& drawing, const TCreateSettings& settings, TBuild
     const double gapY = TextToFloat(settings.OutlineGapY);
 
     const std::string targetPath = TargetPathFor(settings);
-    if (!ConfirmAndBackUp(targetPath, host)) return;
+    const TOverwrite overwrite = ConfirmOverwrite(targetPath, host);
+    if (overwrite == TOverwrite::Stop) return;
 
-    ClearDrawing(drawing);
-    SizeHeaderTables(drawing);
-    SetLayerDefaults(drawing, settings.WriteGroup);
-    SetColorDefaults(drawing, settings.BackColor);
-    SetLineTypeDefaults(drawing);
-    SetTextStyleDefaults(drawing);
-    SetMiscDefaults(drawing);
+    StartFromDefaults(drawing, settings);
 
-    // The source's header replaces every default; whether the whole header
-    // could be read does not matter, the settings below apply either way.
-    if (hasSource && platform::FileExists(settings.SourceFile) && IsJwwFile(settings.SourceFile)) {
-        ReadJwwHeader(drawing, settings.SourceFile);
+    // The source's header replaces every default. A header that cannot be
+    // read whole (cut short, or older than 2.20) would leave zero pens and
+    // empty tables: the drawing is then made from the defaults, and the user
+    // is told that the source was not used.
+    if (hasSource && platform::FileExists(settings.SourceFile) && IsJwwFile(settings.SourceFile) &&
+        !ReadJwwHeader(drawing, settings.SourceFile)) {
+        StartFromDefaults(drawing, settings);
+        host.Inform(
+            Sj(u8"指定した設定流用図面ファイルを読み込めませんでした。既定の設定で作成します。"));
     }
 
     drawing.Header.Signature = std::string(kSignature);
@@ -137,8 +161,11 @@ void CreateNewDrawing(TDrawing& drawing, const TCreateSettings& settings, TBuild
     AddFrameLines(drawing, paper.Width, paper.Height, FrameStyle(settings), OutlineStyle(settings),
                   gapX, gapY);
 
-    if (!SaveJww(drawing, targetPath, VersionNumberFor(settings.VersionIndex))) {
-        // Nothing is left at the path; opening it would only confuse.
+    TSaveOptions save;
+    if (overwrite == TOverwrite::Replace) save.BackupPath = BackupPathFor(targetPath);
+    if (!SaveJww(drawing, targetPath, VersionNumberFor(settings.VersionIndex), save)) {
+        // Nothing new is at the path (the old drawing, if any, is where it
+        // was); opening it would only confuse.
         throw IoError(Sj(u8"図面ファイル「") + targetPath + Sj(u8"」を作成できませんでした"));
     }
     host.OpenDocument(targetPath);

@@ -296,7 +296,9 @@ int RunNew(const std::vector<std::string>& arguments) {
     CreateNewDrawing(drawing, settings, host, *printer);
     if (host.Written()) return kExitWritten;
     if (host.Beeped() && host.Focused() == TSettingField::FileName) {
-        Err(Sj(u8"Refused: the file name is empty, only blanks, or holds \\ / : * ? \" < > |\n"));
+        Err(
+            Sj(u8"Refused: the file name is empty, only blanks, holds \\ / : * ? \" < > | or a "
+               u8"control character, or is a device name such as CON or NUL\n"));
     } else if (host.Beeped() && host.Focused() == TSettingField::Folder) {
         Err(Sj(u8"Refused: the folder is empty or only blanks\n"));
     } else {

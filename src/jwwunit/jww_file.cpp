@@ -80,11 +80,19 @@ bool ReadJwwHeader(TDrawing& drawing, const std::string& path) {
 }
 
 bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version) {
-    return SaveJww(drawing, path, version, nullptr);
+    return SaveJww(drawing, path, version, TSaveOptions{});
 }
 
 bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
              const TSaveSinkFilter& filter) {
+    TSaveOptions options;
+    options.Filter = filter;
+    return SaveJww(drawing, path, version, options);
+}
+
+bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
+             const TSaveOptions& options) {
+    const TSaveSinkFilter& filter = options.Filter;
     std::string temporary;
     std::unique_ptr<platform::OutputFile> file = CreateTemporary(path, temporary);
     bool written = false;
@@ -103,6 +111,12 @@ bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
         // Reported through the result; the temporary file goes below.
     }
     file.reset();
+    if (written && !options.BackupPath.empty() && platform::FileExists(path)) {
+        // The old file becomes the backup only now that the new one is whole.
+        // Its result is not looked at: without a backup the old file stays
+        // where it is until the new one replaces it.
+        static_cast<void>(platform::ReplaceFile(path, options.BackupPath));
+    }
     // Only a whole file replaces what is at path, in one rename.
     if (written && platform::ReplaceFile(temporary, path)) {
         return true;

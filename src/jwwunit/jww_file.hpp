@@ -26,9 +26,20 @@ bool ReadJwwHeader(TDrawing& drawing, const std::string& path);
 // until then.
 bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version);
 
-// The same save with the writers' bytes going through the sink that filter
-// returns for the temporary file (a test puts a failing sink there).
+// What a save may do besides writing the file.
 using TSaveSinkFilter = std::function<std::unique_ptr<ByteSink>(ByteSink& file)>;
+struct TSaveOptions {
+    // Not empty: once the new file is whole, a file at path becomes this
+    // backup (replacing an older one) just before the new file takes its
+    // place. A failed save thus leaves both the old file and its backup as
+    // they were. A backup that cannot be made is passed over.
+    std::string BackupPath;
+    // The writers' bytes go through the sink that Filter returns for the
+    // temporary file (a test puts a failing sink there).
+    TSaveSinkFilter Filter;
+};
+bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
+             const TSaveOptions& options);
 bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
              const TSaveSinkFilter& filter);
 

@@ -12,6 +12,7 @@
 #include "Func_/cp932.hpp"
 #include "Func_/error.hpp"
 #include "builder/defaults.hpp"
+#include "jwwunit/header.hpp"
 #include "jwwunit/jww_file.hpp"
 #include "platform/files.hpp"
 #include "support/fake_printer.hpp"
@@ -141,8 +142,10 @@ TEST_F(CreateDrawingTest, EveryVersionIndexWritesItsVersion) {
 }
 
 TEST_F(CreateDrawingTest, BlankOrForbiddenNamesAreRefusedWithTheFocusOnTheName) {
-    const std::string refused[] = {"",    " ",   Sj(u8"　　"), "\t",   " \x81\x40 ", "a/b", "a\\b",
-                                   "a:b", "a*b", "a?b",        "a\"b", "a<b",        "a>b", "a|b"};
+    const std::string refused[] = {"",       " ",     Sj(u8"　　"), "\t",    " \x81\x40 ", "a/b",
+                                   "a\\b",   "a:b",   "a*b",        "a?b",   "a\"b",       "a<b",
+                                   "a>b",    "a|b",   "a\tb",       "a\x01", "CON",        "nul",
+                                   "Com1.x", "lpt9 ", "AUX.b"};
     for (const std::string& name : refused) {
         host.Calls.clear();
         TCreateSettings settings = ExampleSettings(folder.Path());
@@ -245,6 +248,55 @@ TEST_F(CreateDrawingTest, SourceThatIsNoDrawingIsPassedOverSilently) {
     EXPECT_EQ(read.ColorNos[0].ScreenColor, 0xFFFFFF);
 }
 
+TEST_F(CreateDrawingTest, SourceThatCannotBeReadWholeGivesTheDefaultsAndANotice) {
+    // A drawing cut inside its header, and one of a version below 2.20.
+    TDrawing source;
+    SizeHeaderTables(source);
+    source.Header.Signature = "JwwData.";
+    MemorySink whole;
+    WriteJwwHeader(whole, source, 700);
+    const std::vector<std::uint8_t> cut(whole.Bytes().begin(), whole.Bytes().begin() + 3000);
+    std::vector<std::uint8_t> old = whole.Bytes();
+    old[8] = 219 & 0xFF;
+    old[9] = 0;
+    for (const auto& bytes : {cut, old}) {
+        host.Calls.clear();
+        testing::WriteFileBytes(folder / "source.jww", bytes);
+        TCreateSettings settings = ExampleSettings(folder.Path());
+        settings.SourceFile = folder / "source.jww";
+        settings.FileName = "from-bad-source";
+        host.Answer = true;
+        Create(settings);
+        ASSERT_EQ(host.Calls.size(), host.Calls.front().starts_with("Confirm:") ? 3u : 2u);
+        EXPECT_EQ(host.Calls[host.Calls.size() - 2],
+                  "Inform:" + Sj(u8"指定した設定流用図面ファイルを読み込めませんでした。"
+                                 u8"既定の設定で作成します。"));
+        TDrawing read;
+        ASSERT_TRUE(ReadJwwHeader(read, folder / "from-bad-source.JWW"));
+        EXPECT_EQ(read.ColorNos[0].ScreenColor, 0xFFFFFF);  // the white table, not zeros
+        EXPECT_EQ(read.Header.DimensionSettings[0], 2001112);
+        EXPECT_EQ(read.Header.PaperSize, 3);
+    }
+}
+
+TEST_F(CreateDrawingTest, TheDrawingItselfCanBeItsOwnSource) {
+    TCreateSettings settings = ExampleSettings(folder.Path());
+    settings.BackColor = 1;  // black
+    Create(settings);
+    settings.SourceFile = folder / "drawing.JWW";
+    settings.BackColor = 0;  // the source's black table wins over white
+    settings.PaperIndex = 8;
+    host.Calls.clear();
+    Create(settings);
+    EXPECT_EQ(host.Calls.size(), 2u);  // the question, then the open
+    TDrawing read;
+    ASSERT_TRUE(ReadJwwHeader(read, folder / "drawing.JWW"));
+    EXPECT_EQ(read.ColorNos[0].ScreenColor, 0);
+    EXPECT_EQ(read.Header.PaperSize, 4);
+    ASSERT_TRUE(ReadJwwHeader(read, folder / "drawing.BAK"));
+    EXPECT_EQ(read.Header.PaperSize, 3);
+}
+
 TEST_F(CreateDrawingTest, SourceGivesItsSettingsWhileTheWindowGivesPaperGridScalesAndLines) {
     // A source drawing with its own pens, line types, text styles and names.
     TDrawing source;
@@ -299,8 +351,9 @@ TEST_F(CreateDrawingTest, MissingFolderEndsInAnErrorThatNamesItAndOpensNothing) 
 }
 
 #ifndef _WIN32
-TEST_F(CreateDrawingTest, FailedWriteLeavesNoFileKeepsTheBackupAndOpensNothing) {
+TEST_F(CreateDrawingTest, FailedWriteLeavesTheDrawingAndItsBackupAsTheyWereAndOpensNothing) {
     testing::WriteFileText(folder / "a.JWW", "old drawing");
+    testing::WriteFileText(folder / "a.BAK", "older backup");
     TCreateSettings settings = ExampleSettings(folder.Path());
     settings.FileName = "a";
     {
@@ -316,9 +369,11 @@ TEST_F(CreateDrawingTest, FailedWriteLeavesNoFileKeepsTheBackupAndOpensNothing) 
         std::signal(SIGXFSZ, oldHandler);
     }
     EXPECT_EQ(host.Calls, std::vector<std::string>{kOverwriteQuestion});
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.BAK"});
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"a.BAK", "a.JWW"}));
+    const auto kept = ReadFileBytes(folder / "a.JWW");
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "old drawing");
     const auto backup = ReadFileBytes(folder / "a.BAK");
-    EXPECT_EQ(std::string(backup.begin(), backup.end()), "old drawing");
+    EXPECT_EQ(std::string(backup.begin(), backup.end()), "older backup");
 }
 #endif
 
