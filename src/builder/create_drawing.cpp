@@ -162,11 +162,16 @@ void CreateNewDrawing(TDrawing& drawing, const TCreateSettings& settings, TBuild
                   gapX, gapY);
 
     TSaveOptions save;
+    std::string reason;
+    save.FailureReason = &reason;
     if (overwrite == TOverwrite::Replace) save.BackupPath = BackupPathFor(targetPath);
     if (!SaveJww(drawing, targetPath, VersionNumberFor(settings.VersionIndex), save)) {
         // Nothing new is at the path (the old drawing, if any, is where it
         // was); opening it would only confuse.
-        throw IoError(Sj(u8"図面ファイル「") + targetPath + Sj(u8"」を作成できませんでした"));
+        std::string message =
+            Sj(u8"図面ファイル「") + targetPath + Sj(u8"」を作成できませんでした");
+        if (!reason.empty()) message += " (" + reason + ")";
+        throw IoError(message);
     }
     host.OpenDocument(targetPath);
 }

@@ -324,6 +324,7 @@ int RunInfo(const std::vector<std::string>& arguments) {
         }
     }
     if (path.empty()) throw UsageError("info: name the JWW file (see --help)");
+    if (platform::DirectoryExists(path)) throw IoError(path + Sj(u8": a folder, not a drawing"));
     if (!platform::FileExists(path)) throw IoError(path + Sj(u8": no such file"));
     TDrawing drawing;
     if (!IsJwwFile(path)) throw IoError(path + Sj(u8": not a JWW drawing"));

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Func_/cp932.hpp"
+#include "Func_/text.hpp"
 
 namespace drafnova::cli {
 namespace {
@@ -58,6 +59,22 @@ std::string JsonString(const std::string& cp932) {
     return out + "\"";
 }
 
+// A name from the file as the terminal may show it: control characters
+// (escape sequences of a hostile file among them) become "?". A control byte
+// after a lead byte is no character and is shown as one unknown character.
+std::string Printable(const std::string& cp932) {
+    std::string out = cp932;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(out[i]);
+        if (IsLeadByte(byte)) {
+            ++i;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            out[i] = '?';
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string DescribeHeader(const TDrawing& drawing, const std::string& path) {
@@ -72,7 +89,7 @@ std::string DescribeHeader(const TDrawing& drawing, const std::string& path) {
     for (std::size_t g = 0; g < drawing.LayerGroups.size(); ++g) {
         const TLayerGroup& group = drawing.LayerGroups[g];
         out += "  " + std::string(1, kGroupDigits[g & 15]) + "  " + std::to_string(group.State) +
-               "  " + ScaleText(group.Scale) + "  " + group.Name + "\n";
+               "  " + ScaleText(group.Scale) + "  " + Printable(group.Name) + "\n";
     }
     out += "Grid: " + GridText(h.GridMode) + ", interval " + Number(h.GridIntervalX) + " x " +
            Number(h.GridIntervalY) + " mm, reference point (" + Number(h.GridBaseX) + ", " +

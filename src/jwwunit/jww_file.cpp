@@ -96,6 +96,7 @@ bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
     std::string temporary;
     std::unique_ptr<platform::OutputFile> file = CreateTemporary(path, temporary);
     bool written = false;
+    std::string reason;
     try {
         std::unique_ptr<ByteSink> filtered = filter ? filter(*file) : nullptr;
         // The writers put a few bytes per field; they are gathered here in
@@ -107,8 +108,11 @@ bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
         filtered.reset();
         file->Close();  // flushes and forces the bytes to the disk
         written = true;
-    } catch (const std::exception&) {
+    } catch (const platform::FileIoError& error) {
+        reason = error.Reason();  // the temporary file's name would only confuse
+    } catch (const std::exception& error) {
         // Reported through the result; the temporary file goes below.
+        reason = error.what();
     }
     file.reset();
     if (written && !options.BackupPath.empty() && platform::FileExists(path)) {
@@ -118,10 +122,12 @@ bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
         static_cast<void>(platform::ReplaceFile(path, options.BackupPath));
     }
     // Only a whole file replaces what is at path, in one rename.
-    if (written && platform::ReplaceFile(temporary, path)) {
-        return true;
+    if (written) {
+        if (platform::ReplaceFile(temporary, path)) return true;
+        reason = platform::LastErrorText();
     }
     platform::DeleteFile(temporary);
+    if (options.FailureReason != nullptr) *options.FailureReason = reason;
     return false;
 }
 

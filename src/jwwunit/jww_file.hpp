@@ -37,6 +37,8 @@ struct TSaveOptions {
     // The writers' bytes go through the sink that Filter returns for the
     // temporary file (a test puts a failing sink there).
     TSaveSinkFilter Filter;
+    // Not null: receives the system's reason (CP932) when the save fails.
+    std::string* FailureReason = nullptr;
 };
 bool SaveJww(TDrawing& drawing, const std::string& path, std::int32_t version,
              const TSaveOptions& options);
