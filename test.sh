@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Builds Drafnova and runs every test: installs what it needs, then builds and
+# Builds Drafnova and runs every test: installs what it needs; runs the
+# checks (static analysis, the benchmarks in their quick mode, each fuzz target
+# for 20 seconds), any of which stops the script when it fails; then builds and
 # tests the debug configuration and the sanitizer configuration on Linux, and
 # last the Windows build, whose tests run under Wine on a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
 drafnova_install "${DRAFNOVA_BUILD_PACKAGES[@]}" "${DRAFNOVA_TEST_PACKAGES[@]}" \
-    "${DRAFNOVA_WINDOWS_PACKAGES[@]}"
+    "${DRAFNOVA_CHECK_PACKAGES[@]}" "${DRAFNOVA_WINDOWS_PACKAGES[@]}"
 drafnova_japanese_locale
 
 jobs=$(nproc)
+
+echo "== static analysis"
+cmake --preset linux-debug >/dev/null
+tools/static_analysis.sh build/linux-debug
+echo "== benchmarks (quick mode)"
+tools/run_benchmarks.sh --quick
+echo "== fuzzing"
+tools/run_fuzz.sh 20
+
 for preset in linux-debug linux-asan; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null

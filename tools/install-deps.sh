@@ -24,6 +24,11 @@ DRAFNOVA_BUILD_PACKAGES=(cmake ninja-build g++ make libgtest-dev googletest libc
 # their own.
 DRAFNOVA_TEST_PACKAGES=(cups-daemon cups-server-common cups-client)
 
+# What the checks of the test command need besides: clang's libFuzzer and
+# sanitizer runtimes for the fuzz targets, Google Benchmark, clang-tidy and
+# cppcheck.
+DRAFNOVA_CHECK_PACKAGES=(clang-14 libclang-rt-14-dev libbenchmark-dev clang-tidy-14 cppcheck)
+
 # What the Windows build and its tests under Wine need: the cross compiler,
 # Wine, a virtual display for the window's tests, and a Japanese font and
 # locale so that the window shows its captions as a Japanese Windows would.

@@ -34,9 +34,9 @@ constexpr std::array<std::string_view, 22> kDeviceNames = {
 bool IsDeviceName(std::string_view name) {
     std::string stem(name.substr(0, name.find('.')));
     while (!stem.empty() && stem.back() == ' ') stem.pop_back();
-    for (char& c : stem) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
+    std::transform(stem.begin(), stem.end(), stem.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
     return std::find(kDeviceNames.begin(), kDeviceNames.end(), stem) != kDeviceNames.end();
 }
 

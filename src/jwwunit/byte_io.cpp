@@ -11,15 +11,6 @@ namespace drafnova {
 namespace {
 
 template <std::size_t N>
-std::array<std::uint8_t, N> LittleEndianBytes(std::uint64_t value) {
-    std::array<std::uint8_t, N> bytes{};
-    for (std::size_t i = 0; i < N; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-    return bytes;
-}
-
-template <std::size_t N>
 std::uint64_t ReadLittleEndian(ByteSource& source) {
     std::array<std::uint8_t, N> bytes{};
     source.Read(bytes.data(), N);
@@ -74,27 +65,6 @@ void MemorySource::Read(void* data, std::size_t size) {
         std::memcpy(data, bytes_.data() + position_, size);
     }
     position_ += size;
-}
-
-void WriteUInt8(ByteSink& sink, std::uint8_t value) { sink.Put(&value, 1); }
-
-void WriteUInt16(ByteSink& sink, std::uint16_t value) {
-    const auto bytes = LittleEndianBytes<2>(value);
-    sink.Put(bytes.data(), bytes.size());
-}
-
-void WriteUInt32(ByteSink& sink, std::uint32_t value) {
-    const auto bytes = LittleEndianBytes<4>(value);
-    sink.Put(bytes.data(), bytes.size());
-}
-
-void WriteInt32(ByteSink& sink, std::int32_t value) {
-    WriteUInt32(sink, static_cast<std::uint32_t>(value));
-}
-
-void WriteDouble(ByteSink& sink, double value) {
-    const auto bytes = LittleEndianBytes<8>(std::bit_cast<std::uint64_t>(value));
-    sink.Put(bytes.data(), bytes.size());
 }
 
 void WriteBytes(ByteSink& sink, std::span<const std::uint8_t> bytes) {

@@ -2,6 +2,8 @@
 // Byte sinks and sources, and the little-endian primitives of the JWW file.
 // A sink or source knows only bytes; every record writer sits on top of these.
 
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -102,12 +104,31 @@ private:
     std::size_t position_ = 0;
 };
 
-// Little-endian primitives; the byte order is named at every call.
-void WriteUInt8(ByteSink& sink, std::uint8_t value);
-void WriteUInt16(ByteSink& sink, std::uint16_t value);
-void WriteUInt32(ByteSink& sink, std::uint32_t value);
-void WriteInt32(ByteSink& sink, std::int32_t value);
-void WriteDouble(ByteSink& sink, double value);
+// Little-endian primitives; the byte order is named at every call. The
+// writers call them for every field, so they are inline: with a buffering
+// sink a field becomes a few stores.
+namespace detail {
+template <std::size_t N>
+void PutLittleEndian(ByteSink& sink, std::uint64_t value) {
+    std::array<std::uint8_t, N> bytes{};
+    for (std::size_t i = 0; i < N; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    sink.Put(bytes.data(), N);
+}
+}  // namespace detail
+
+inline void WriteUInt8(ByteSink& sink, std::uint8_t value) { sink.Put(&value, 1); }
+inline void WriteUInt16(ByteSink& sink, std::uint16_t value) {
+    detail::PutLittleEndian<2>(sink, value);
+}
+inline void WriteUInt32(ByteSink& sink, std::uint32_t value) {
+    detail::PutLittleEndian<4>(sink, value);
+}
+inline void WriteInt32(ByteSink& sink, std::int32_t value) {
+    WriteUInt32(sink, static_cast<std::uint32_t>(value));
+}
+inline void WriteDouble(ByteSink& sink, double value) {
+    detail::PutLittleEndian<8>(sink, std::bit_cast<std::uint64_t>(value));
+}
 void WriteBytes(ByteSink& sink, std::span<const std::uint8_t> bytes);
 
 std::uint8_t ReadUInt8(ByteSource& source);
