@@ -1,7 +1,9 @@
 #include "platform/shell.hpp"
 
-#include <shellapi.h>
+// windows.h first: shellapi.h relies on its definitions.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "Func_/cp932.hpp"
 
