@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
-drafnova_install "${DRAFNOVA_BUILD_PACKAGES[@]}" "${DRAFNOVA_WINDOWS_PACKAGES[@]}"
+drafnova_install "${DRAFNOVA_BUILD_PACKAGES[@]}" "${DRAFNOVA_TEST_PACKAGES[@]}" \
+    "${DRAFNOVA_WINDOWS_PACKAGES[@]}"
 drafnova_japanese_locale
 
 jobs=$(nproc)

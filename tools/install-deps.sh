@@ -18,7 +18,11 @@ drafnova_install() {
 }
 
 # What every build needs.
-DRAFNOVA_BUILD_PACKAGES=(cmake ninja-build g++ make libgtest-dev googletest)
+DRAFNOVA_BUILD_PACKAGES=(cmake ninja-build g++ make libgtest-dev googletest libcups2-dev)
+
+# What the Linux tests need besides: the printer tests run a print server of
+# their own.
+DRAFNOVA_TEST_PACKAGES=(cups-daemon cups-server-common cups-client)
 
 # What the Windows build and its tests under Wine need: the cross compiler,
 # Wine, a virtual display for the window's tests, and a Japanese font and

@@ -1,6 +1,5 @@
 #include "platform/shell.hpp"
 
-// windows.h first: shellapi.h relies on its definitions.
 #include <windows.h>
 
 #include <shellapi.h>
