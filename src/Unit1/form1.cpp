@@ -180,6 +180,11 @@ INT_PTR TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
                 FormClose();
                 EndDialog(window_, 0);
                 return TRUE;
+            case WM_ENDSESSION:
+                // Windows is shutting down and ends the program without a
+                // close: the settings are saved all the same.
+                if (wParam) FormClose();
+                return TRUE;
             default:
                 return FALSE;
         }

@@ -278,6 +278,32 @@ TEST(Window, ClosingWithoutSettingsFileWritesAllKeys) {
     EXPECT_EQ(IniLines(folder), expected);  // 39 keys in two sections
 }
 
+TEST(Window, CloseButtonSavesTheControlsAsTheyStand) {
+    SKIP_WITHOUT_DISPLAY();
+    TempFolder folder;
+    {
+        TApp app(Native(folder));
+        ASSERT_NE(app.Main(), nullptr);
+        app.SetText(IDC_EDIT1, W(u8"図面\u3000２"));
+        app.SetText(IDC_EDIT4, L"abc");  // stored corrected, as 5
+        app.SetText(IDC_EDIT5, L"150");  // stored corrected, as 0
+        app.SetText(IDC_EDIT6, L"2.50");
+        app.SetText(IDC_COMBOBOXD0 + 3, L"1/333");
+        app.Select(IDC_COMBOBOX2, 27);
+        app.Select(IDC_COMBOBOX10, 8);
+        SendMessageW(app.Item(IDC_CHECKBOX1), BM_SETCHECK, BST_UNCHECKED, 0);
+        app.Click(IDC_BUTTON5);
+        ASSERT_TRUE(WaitUntil([&] { return app.HasEnded(); }));
+    }
+    const std::vector<std::string> lines = IniLines(folder);
+    for (const std::string& line :
+         {"NEWF=" + Sj(u8"図面\u3000２"), std::string("GRDS=5"), std::string("RINX=0"),
+          std::string("RINY=2.5"), std::string("LG_D3=1/333"), std::string("PAPE=27"),
+          std::string("PAP6=8"), std::string("GRON=0")}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << Cp932ToUtf8(line);
+    }
+}
+
 TEST(Window, SettingsFileIsLoadedIntoTheControls) {
     SKIP_WITHOUT_DISPLAY();
     TempFolder folder;
