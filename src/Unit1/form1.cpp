@@ -145,7 +145,9 @@ HGLOBAL DeviceNames(const std::wstring& device) {
 
 TForm1::TForm1(HINSTANCE instance) : instance_(instance), drawing_(std::make_unique<TDrawing>()) {}
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (font_ != nullptr) DeleteObject(font_);
+}
 
 int TForm1::Run() {
     const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_FORM1), nullptr,
@@ -226,6 +228,7 @@ void TForm1::HandleCommand(int id, int code) {
 }
 
 void TForm1::FormShow() {
+    ApplyFont();
     FillLists();
     SwitchImeOff();
     for (const TLimitedEdit& edit : kLimitedEdits) {
@@ -244,6 +247,27 @@ void TForm1::FormClose() {
     } catch (const std::exception&) {
         // Settings that cannot be saved do not keep the window open.
     }
+}
+
+void TForm1::ApplyFont() {
+    // The dialog manager makes the template's font with the default
+    // character set; the window's font is the same face in Shift-JIS.
+    const auto templateFont = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
+    LOGFONTW face{};
+    if (templateFont == nullptr || GetObjectW(templateFont, sizeof(face), &face) == 0) return;
+    face.lfCharSet = SHIFTJIS_CHARSET;
+    HFONT font = CreateFontIndirectW(&face);
+    if (font == nullptr) return;
+    if (font_ != nullptr) DeleteObject(font_);
+    font_ = font;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    EnumChildWindows(
+        window_,
+        [](HWND child, LPARAM font) -> BOOL {
+            SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(font_));
 }
 
 void TForm1::FillLists() {

@@ -47,6 +47,7 @@ private:
     void Button5Click();
 
     // Controls <-> state.
+    void ApplyFont();
     void FillLists();
     void SwitchImeOff();
     void StateToControls();
@@ -70,6 +71,7 @@ private:
     // The last text of Edit1, Edit2 and Edit3 that kept within its length.
     std::wstring acceptedText_[3];
     bool settingText_ = false;
+    HFONT font_ = nullptr;  // the window's font, owned
 };
 
 }  // namespace drafnova
