@@ -116,6 +116,7 @@ TEST_F(CliProcessTest, JapaneseFolderAndNameWorkEndToEnd) {
     EXPECT_EQ(info.Exit, 0) << info.Err;
     EXPECT_NE(info.Out.find("Version: 7.00"), std::string::npos) << info.Out;
     EXPECT_NE(info.Out.find("Paper code: 3"), std::string::npos) << info.Out;
+    EXPECT_NE(info.Out.find("  1  #00C0C0 1; #00FFFF 1 0.2\n"), std::string::npos) << info.Out;
 }
 
 TEST_F(CliProcessTest, RefusedNameAndBadValuesSayWhatIsWrong) {
