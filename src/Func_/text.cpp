@@ -143,8 +143,8 @@ double TextToFloat(std::string_view text) {
 
     // Rebuilt without sign, "+" and blanks, so that from_chars reads it the
     // same way whatever the locale says.
-    std::string number(text.substr(mantissaStart, mantissaEnd - mantissaStart));
-    if (!integerDigits) number.insert(0, "0");
+    std::string number(integerDigits ? 0 : 1, '0');
+    number.append(text.substr(mantissaStart, mantissaEnd - mantissaStart));
     if (!exponent.empty()) {
         number += 'e';
         number += exponent[0] == '+' ? exponent.substr(1) : exponent;
@@ -193,7 +193,7 @@ std::string CleanJwwText(std::string_view text) {
             ++i;
         }
     }
-    if (result.empty() && !text.empty()) result = " ";
+    if (result.empty() && !text.empty()) result.assign(1, kBlank);
     return result;
 }
 

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include "Func_/cp932.hpp"
 #include "Func_/error.hpp"
@@ -257,17 +262,36 @@ TEST(Files, WriteAfterCloseRaisesAndCloseTwiceIsHarmless) {
 }
 
 #ifndef _WIN32
-TEST(Files, FullDiskIsReportedByCloseAtTheLatest) {
-    if (!fs::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
+// The system refuses bytes past a file size limit as it would on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(Files, RefusedBytesAreReportedByCloseAtTheLatest) {
+    TempFolder temp;
+    const FileSizeLimit limit(2);
     // Fewer bytes than one buffer: the failure shows when Close flushes.
-    OutputFile file("/dev/full");
+    OutputFile file(temp / "small.jww");
     file.Write("abc", 3);
     EXPECT_THROW(file.Close(), IoError);
 
     // More than one buffer: the failure shows in Write.
-    OutputFile big("/dev/full");
+    OutputFile big(temp / "big.jww");
     const std::string bytes(100 * 1024, 'x');
     EXPECT_THROW(big.Write(bytes.data(), bytes.size()), IoError);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // A printer for tests: reports whatever the test puts into its fields and
-// counts how often it was asked.
+// counts how often it was asked; or has no default printer at all.
 
+#include "Func_/cp932.hpp"
+#include "Func_/error.hpp"
 #include "UnitPrint/printer.hpp"
 
 namespace drafnova::testing {
@@ -15,6 +17,7 @@ public:
     int PhysicalWidth = 0;
     int PhysicalHeight = 0;
     int Calls = 0;
+    bool NoPrinter = false;  // every question raises the no-default-printer error
 
     int PrintableWidthMM() override { return Count(PrintableWidth); }
     int PrintableHeightMM() override { return Count(PrintableHeight); }
@@ -26,6 +29,7 @@ public:
 private:
     int Count(int value) {
         ++Calls;
+        if (NoPrinter) throw PrinterError(Sj(u8"デフォルト プリンタが存在しません"));
         return value;
     }
 };

@@ -1,7 +1,8 @@
 #include "platform/shell.hpp"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "Func_/cp932.hpp"
 

@@ -1,0 +1,123 @@
+#include "cli/info.hpp"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+#include "Func_/cp932.hpp"
+
+namespace drafnova::cli {
+namespace {
+
+constexpr char kGroupDigits[] = "0123456789ABCDEF";
+
+// Shortest text that reads back as the same double.
+std::string Number(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string VersionText(std::int32_t version) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%d.%02d", version / 100, version % 100);
+    return buffer;
+}
+
+std::string ScaleText(double denominator) { return "1/" + Number(denominator); }
+
+std::string Hex(std::int32_t colour) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "#%06X", static_cast<unsigned>(colour) & 0xFFFFFFu);
+    return buffer;
+}
+
+std::string GridText(std::int32_t mode) {
+    const bool shown = mode % 10 == 1;
+    const bool realSize = mode / 10 == 1;
+    return std::string(shown ? "shown" : "hidden") + ", " +
+           Sj(realSize ? u8"実寸 (real size)" : u8"図寸 (drawing size)");
+}
+
+std::string JsonString(const std::string& cp932) {
+    std::string out = "\"";
+    for (char c : Cp932ToUtf8(cp932)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::string DescribeHeader(const TDrawing& drawing, const std::string& path) {
+    const THeader& h = drawing.Header;
+    std::string out;
+    out += Sj(u8"File: ") + path + "\n";
+    out += "Version: " + VersionText(h.Version) + " (" + std::to_string(h.Version) + ")\n";
+    out += "Paper code: " + std::to_string(h.PaperSize) + "\n";
+    out += "Write layer group: " + std::string(1, kGroupDigits[h.WriteLayerGroup & 15]) + " (" +
+           std::to_string(h.WriteLayerGroup) + ")\n";
+    out += "Layer groups (state, scale, name):\n";
+    for (std::size_t g = 0; g < drawing.LayerGroups.size(); ++g) {
+        const TLayerGroup& group = drawing.LayerGroups[g];
+        out += "  " + std::string(1, kGroupDigits[g & 15]) + "  " + std::to_string(group.State) +
+               "  " + ScaleText(group.Scale) + "  " + group.Name + "\n";
+    }
+    out += "Grid: " + GridText(h.GridMode) + ", interval " + Number(h.GridIntervalX) + " x " +
+           Number(h.GridIntervalY) + " mm, reference point (" + Number(h.GridBaseX) + ", " +
+           Number(h.GridBaseY) + "), shown from " + Number(h.GridMinSpacing) + " dots\n";
+    out += "Pens (screen colour and width; print colour, width and point radius):\n";
+    for (std::size_t c = 0; c < drawing.ColorNos.size(); ++c) {
+        const TColorNo& pen = drawing.ColorNos[c];
+        out += "  " + std::to_string(c) + "  " + Hex(pen.ScreenColor) + " " +
+               std::to_string(pen.ScreenWidth) + "; " + Hex(pen.PrintColor) + " " +
+               std::to_string(pen.PrintWidth) + " " + Number(pen.PrintPointRadius) + "\n";
+    }
+    return out;
+}
+
+std::string HeaderAsJson(const TDrawing& drawing, const std::string& path) {
+    const THeader& h = drawing.Header;
+    std::string out = "{";
+    out += "\"file\": " + JsonString(path);
+    out += ", \"version\": " + std::to_string(h.Version);
+    out += ", \"paperSize\": " + std::to_string(h.PaperSize);
+    out += ", \"writeLayerGroup\": " + std::to_string(h.WriteLayerGroup);
+    out += ", \"layerGroups\": [";
+    for (std::size_t g = 0; g < drawing.LayerGroups.size(); ++g) {
+        const TLayerGroup& group = drawing.LayerGroups[g];
+        if (g > 0) out += ", ";
+        out += "{\"group\": " + std::to_string(g) + ", \"state\": " + std::to_string(group.State) +
+               ", \"scale\": " + Number(group.Scale) + ", \"name\": " + JsonString(group.Name) +
+               "}";
+    }
+    out += "], \"grid\": {\"mode\": " + std::to_string(h.GridMode) +
+           ", \"minSpacing\": " + Number(h.GridMinSpacing) +
+           ", \"intervalX\": " + Number(h.GridIntervalX) +
+           ", \"intervalY\": " + Number(h.GridIntervalY) + ", \"baseX\": " + Number(h.GridBaseX) +
+           ", \"baseY\": " + Number(h.GridBaseY) + "}";
+    out += ", \"pens\": [";
+    for (std::size_t c = 0; c < drawing.ColorNos.size(); ++c) {
+        const TColorNo& pen = drawing.ColorNos[c];
+        if (c > 0) out += ", ";
+        out += "{\"screenColor\": " + std::to_string(pen.ScreenColor) +
+               ", \"screenWidth\": " + std::to_string(pen.ScreenWidth) +
+               ", \"printColor\": " + std::to_string(pen.PrintColor) +
+               ", \"printWidth\": " + std::to_string(pen.PrintWidth) +
+               ", \"printPointRadius\": " + Number(pen.PrintPointRadius) + "}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+}  // namespace drafnova::cli
