@@ -373,7 +373,7 @@ void ApplyNewArguments(const std::vector<std::string>& arguments, TCreateSetting
 int Run(const std::vector<std::string>& arguments) {
     if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "help") {
         std::cout << kHelp;
-        return arguments.empty() ? kExitRefused : kExitWritten;
+        return arguments.empty() ? kExitError : kExitWritten;
     }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
     if (arguments[0] == "new") return RunNew(rest);

@@ -9,7 +9,8 @@
 
 namespace drafnova::cli {
 
-// Exit codes: written (or shown), refused or declined, any error.
+// Exit codes: written (or shown), refused or declined, any error (a command
+// line that cannot be carried out included).
 inline constexpr int kExitWritten = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitError = 2;

@@ -26,9 +26,12 @@ std::string VersionText(std::int32_t version) {
 
 std::string ScaleText(double denominator) { return "1/" + Number(denominator); }
 
+// A colour held with red in the low byte, as the usual #RRGGBB.
 std::string Hex(std::int32_t colour) {
+    const auto value = static_cast<std::uint32_t>(colour);
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "#%06X", static_cast<unsigned>(colour) & 0xFFFFFFu);
+    std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", value & 0xFFu, (value >> 8) & 0xFFu,
+                  (value >> 16) & 0xFFu);
     return buffer;
 }
 

@@ -20,7 +20,7 @@ int RunAndReport(const std::vector<std::string>& arguments) {
         return drafnova::cli::Run(arguments);
     } catch (const drafnova::cli::UsageError& error) {
         drafnova::cli::Err(std::string(error.what()) + "\n");
-        return drafnova::cli::kExitRefused;
+        return drafnova::cli::kExitError;
     } catch (const std::exception& error) {
         drafnova::cli::Err(drafnova::Sj(u8"Error: ") + error.what() + "\n");
         return drafnova::cli::kExitError;

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include "Func_/cp932.hpp"
 #include "Func_/error.hpp"
@@ -292,6 +297,30 @@ TEST_F(CreateDrawingTest, MissingFolderEndsInAnErrorThatNamesItAndOpensNothing) 
     EXPECT_TRUE(host.Calls.empty());
     EXPECT_TRUE(folder.Entries().empty());
 }
+
+#ifndef _WIN32
+TEST_F(CreateDrawingTest, FailedWriteLeavesNoFileKeepsTheBackupAndOpensNothing) {
+    testing::WriteFileText(folder / "a.JWW", "old drawing");
+    TCreateSettings settings = ExampleSettings(folder.Path());
+    settings.FileName = "a";
+    {
+        // The system refuses every byte past the first 64, as on a full disk.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_THROW(Create(settings), IoError);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+    EXPECT_EQ(host.Calls, std::vector<std::string>{kOverwriteQuestion});
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.BAK"});
+    const auto backup = ReadFileBytes(folder / "a.BAK");
+    EXPECT_EQ(std::string(backup.begin(), backup.end()), "old drawing");
+}
+#endif
 
 TEST_F(CreateDrawingTest, PrinterErrorEndsTheCommandBeforeAnythingIsWritten) {
     printer.NoPrinter = true;
