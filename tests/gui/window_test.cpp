@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <winspool.h>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "Func_/cp932.hpp"
+#include "UnitPrint/win32/win_printer.hpp"
 #include "builder/create_drawing.hpp"
 #include "jwtype/drawing.hpp"
 #include "resource.h"
@@ -639,6 +642,66 @@ TEST(Window, FileDialogsOpenWithTheirTitleAndFolder) {
     ASSERT_TRUE(WaitUntil([&] { return app.NoBoxOpen(); }));
     EXPECT_EQ(TextOf(app.Item(IDC_EDIT2)), W(folder / "sub\\"));
     EXPECT_EQ(app.Close(), 0u);
+}
+
+}  // namespace
+}  // namespace drafnova::testing
+
+namespace drafnova::testing {
+namespace {
+
+// With the printer queue of the tests' own print server (a prefix of its own).
+TEST(WindowPrinter, PrinterSetupChoiceIsThePaperOfThePrinterSizedEntry) {
+    SKIP_WITHOUT_DISPLAY();
+    const wchar_t queue[] = L"DrafnovaTest";
+    ASSERT_TRUE(SetDefaultPrinterW(queue));
+    TempFolder folder;
+    std::vector<std::string> ini = A3Ini(folder);
+    ini[3] = "PAPE=26";  // "プリンタ物理サイズ"
+    WriteIni(folder, ini);
+    TApp app(Native(folder));
+    ASSERT_NE(app.Main(), nullptr);
+
+    // Landscape in the printer-setup dialog.
+    app.Click(IDC_BUTTON3);
+    const TBox setup = app.WaitBox(W(u8"印刷設定"));
+    ASSERT_NE(setup.window, nullptr);
+    constexpr int kLandscape = 0x421;  // the dialog's orientation buttons: portrait 0x420
+    setup.Click(kLandscape);
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(setup.Button(kLandscape)); }));
+    setup.Click(IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return app.NoBoxOpen(); }));
+    app.Click(IDC_BUTTON4);
+    ASSERT_TRUE(WaitUntil([&] { return Exists(folder / "plan.JWW"); }));
+    EXPECT_EQ(app.Close(), 0u);
+
+    // The same drawing made here on the queue in either orientation.
+    const auto made = [&](short orientation, const std::string& name) {
+        HANDLE printer = nullptr;
+        EXPECT_TRUE(OpenPrinterW(const_cast<wchar_t*>(queue), &printer, nullptr));
+        const LONG size =
+            DocumentPropertiesW(nullptr, printer, const_cast<wchar_t*>(queue), nullptr, nullptr, 0);
+        std::vector<unsigned char> block(static_cast<std::size_t>(std::max<LONG>(size, 0)));
+        auto* mode = reinterpret_cast<DEVMODEW*>(block.data());
+        DocumentPropertiesW(nullptr, printer, const_cast<wchar_t*>(queue), mode, nullptr,
+                            DM_OUT_BUFFER);
+        ClosePrinter(printer);
+        mode->dmFields |= DM_ORIENTATION;
+        mode->dmOrientation = orientation;
+        TWinPrinter chosen;
+        chosen.Choose(queue, mode);
+        TCreateSettings settings = A3Settings(folder.Path(), name);
+        settings.PaperIndex = 26;
+        TDrawing drawing;
+        RecordingHost host;
+        CreateNewDrawing(drawing, settings, host, chosen);
+        return ReadFileBytes(folder / (name + ".JWW"));
+    };
+    const std::vector<std::uint8_t> landscape = made(DMORIENT_LANDSCAPE, "landscape");
+    const std::vector<std::uint8_t> portrait = made(DMORIENT_PORTRAIT, "portrait");
+    ASSERT_FALSE(landscape.empty());
+    EXPECT_NE(landscape, portrait);  // the orientation shows in the drawing
+    EXPECT_EQ(ReadFileBytes(folder / "plan.JWW"), landscape);
 }
 
 }  // namespace
