@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine for CTest (the cross-compiling emulator).
 #   wine-run.sh PREFIX PROGRAM.exe [ARGS...]
-# PREFIX is a Wine prefix of the build folder's own, created on first use.
+# PREFIX is a Wine prefix of the build folder's own, created on first use;
+# DRAFNOVA_WINEPREFIX, when set, names another one (tests that need a prefix
+# of their own).
 # One Wine server serves every run and stays a minute after the last one; its
 # output goes to /dev/null so that CTest does not wait on a pipe held by a
 # background process. The program's stderr is collected in a file and printed
 # when it ends, for the same reason. The exit code is the program's.
 set -u
-prefix=$1
+prefix=${DRAFNOVA_WINEPREFIX:-$1}
 shift
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all

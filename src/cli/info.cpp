@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 
@@ -28,9 +29,12 @@ std::string VersionText(std::int32_t version) {
 
 std::string ScaleText(double denominator) { return "1/" + Number(denominator); }
 
+// A colour held with red in the low byte, as the usual #RRGGBB.
 std::string Hex(std::int32_t colour) {
+    const auto value = static_cast<std::uint32_t>(colour);
     std::array<char, 16> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "#%06X", static_cast<unsigned>(colour) & 0xFFFFFFu);
+    std::snprintf(buffer.data(), buffer.size(), "#%02X%02X%02X", value & 0xFFu,
+                  (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
     return buffer.data();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/path_text.hpp"
 
+#include <algorithm>
+
 #include "Func_/cp932.hpp"
 #include "Func_/text.hpp"
 #include "platform/files.hpp"
@@ -53,6 +55,10 @@ bool EndsWithSeparator(const std::string& path) { return EndsWithAnyOf(path, kSe
 bool IsUnusablePath(std::string_view path) {
     if (path.find('\0') != std::string_view::npos) {
         return true;
+    }
+    if (std::all_of(path.begin(), path.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return false;  // plain ASCII is always a CP932 text
     }
     // No CP932 character decodes to U+FFFD, so one in the result marks bytes
     // that are not CP932.

@@ -16,6 +16,7 @@
 
 #include "Func_/cp932.hpp"
 #include "Func_/error.hpp"
+#include "builder/paper.hpp"
 
 #ifdef DRAFNOVA_HAVE_CUPS
 #include <cups/cups.h>
@@ -268,6 +269,29 @@ TEST_F(CupsPrinterTest, UserDefaultsComeBeforeThePrinters) {
     ExpectFigures(standard, kA4Portrait);
     TCupsPrinter rotated("DrafnovaRotated");  // A4 chosen by the user, turned by "landscape"
     ExpectFigures(rotated, kA4Landscape);
+}
+
+TEST_F(CupsPrinterTest, PrinterPaperEntriesTakeTheQueuesPage) {
+    struct Case {
+        const char* printer;
+        int paperIndex;
+        TPaperSize want;
+    };
+    const Case cases[] = {
+        // The sheet to the tenth of a millimetre, the code from its height.
+        {"DrafnovaA4", kPaperPrinterPhysical, {209.9, 297.0, 3}},
+        {"DrafnovaLandscape", kPaperPrinterPhysical, {297.0, 209.9, 4}},
+        // The printable area in whole millimetres.
+        {"DrafnovaA4", kPaperPrinterPrintable, {197, 271, 3}},
+        {"DrafnovaLandscape", kPaperPrinterPrintable, {271, 197, 4}},
+    };
+    for (const Case& c : cases) {
+        TCupsPrinter printer(c.printer);
+        const TPaperSize paper = PaperSizeFor(c.paperIndex, printer);
+        EXPECT_DOUBLE_EQ(paper.Width, c.want.Width) << c.printer << " " << c.paperIndex;
+        EXPECT_DOUBLE_EQ(paper.Height, c.want.Height) << c.printer << " " << c.paperIndex;
+        EXPECT_EQ(paper.Code, c.want.Code) << c.printer << " " << c.paperIndex;
+    }
 }
 
 TEST_F(CupsPrinterTest, UnknownNamesAreNotValidPrinters) {

@@ -52,7 +52,10 @@ Result RunCli(const std::string& folder, std::vector<std::string> arguments) {
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     // The child starts in folder; no display, so nothing is opened.
-    std::vector<std::string> env = {"PATH=/usr/bin:/bin", "LANG=C.UTF-8"};
+    // The print server is one that is not there (nothing listens on the
+    // discard port of this machine): the printer system has no printer.
+    std::vector<std::string> env = {"PATH=/usr/bin:/bin", "LANG=C.UTF-8", "CUPS_SERVER=127.0.0.1:9",
+                                    "HOME=" + folder};
     std::vector<char*> envp;
     for (std::string& entry : env) envp.push_back(entry.data());
     envp.push_back(nullptr);
@@ -116,6 +119,7 @@ TEST_F(CliProcessTest, JapaneseFolderAndNameWorkEndToEnd) {
     EXPECT_EQ(info.Exit, 0) << info.Err;
     EXPECT_NE(info.Out.find("Version: 7.00"), std::string::npos) << info.Out;
     EXPECT_NE(info.Out.find("Paper code: 3"), std::string::npos) << info.Out;
+    EXPECT_NE(info.Out.find("  1  #00C0C0 1; #00FFFF 1 0.2\n"), std::string::npos) << info.Out;
 }
 
 TEST_F(CliProcessTest, RefusedNameAndBadValuesSayWhatIsWrong) {
@@ -142,6 +146,21 @@ TEST_F(CliProcessTest, MissingFolderAndBadFilesEndInErrorsThatNameThem) {
     EXPECT_NE(notJww.Err.find("not a JWW drawing"), std::string::npos) << notJww.Err;
     Result absent = RunCli(Here(), {"info", "absent.jww"});
     EXPECT_EQ(absent.Exit, 2);
+}
+
+TEST_F(CliProcessTest, PrinterPaperWithoutAPrinterEndsInThePrinterError) {
+    for (const char* paper : {"printer-physical", "プリンタ印刷可能領域"}) {
+        Result result = RunCli(Here(), {"new", "--ini", "none.ini", "--paper", paper});
+        EXPECT_EQ(result.Exit, 2) << paper;
+        EXPECT_NE(result.Err.find("デフォルト プリンタが存在しません"), std::string::npos)
+            << result.Err;
+        Result named =
+            RunCli(Here(), {"new", "--ini", "none.ini", "--paper", paper, "--printer", "office"});
+        EXPECT_EQ(named.Exit, 2) << paper;
+        EXPECT_NE(named.Err.find("選択したプリンタは有効ではありません"), std::string::npos)
+            << named.Err;
+    }
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{});
 }
 
 TEST_F(CliProcessTest, InfoAsJson) {

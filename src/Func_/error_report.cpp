@@ -1,0 +1,11 @@
+#include "Func_/error_report.hpp"
+
+namespace drafnova {
+
+std::string ErrorReportText(std::string_view message) {
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}
+
+}  // namespace drafnova
